@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+#include "form11.h"
+
+#include "common/fonts.h"
+#include "common/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace wortilo {
+
+namespace {
+
+// Headings in the order of UsageList, which is also the order List1..List12 on screen.
+const std::array<QString, kUsageListCount> kHeadings = {
+    QStringLiteral("Lesen"),     QStringLiteral("Bildwahl"),  QStringLiteral("Wortwahl"),
+    QStringLiteral("Begleiter"), QStringLiteral("Ergänzen"),  QStringLiteral("A B C"),
+    QStringLiteral("Abschrift"), QStringLiteral("Diktat"),    QStringLiteral("Teppich"),
+    QStringLiteral("Fange"),     QStringLiteral("Memory"),    QStringLiteral("Galgen"),
+};
+
+constexpr int kColumns = 6;
+constexpr std::array<int, kColumns> kLefts = {120, 1920, 3720, 5520, 7320, 9120};
+constexpr std::array<int, 2> kListTops = {1200, 4560};
+constexpr std::array<int, 2> kHeadingTops = {960, 4320};
+constexpr int kListWidth = 1575;
+constexpr int kListHeight = 2910;
+constexpr int kHeadingHeight = 240;
+// Room for the lower row of lists plus the same margin as on their left.
+constexpr int kClientWidth = 10815;
+constexpr int kClientHeight = 7650;
+
+void setColours(QWidget *w, QPalette::ColorRole background, const QColor &backColor,
+                QPalette::ColorRole foreground, const QColor &foreColor)
+{
+    QPalette p = w->palette();
+    p.setColor(background, backColor);
+    p.setColor(foreground, foreColor);
+    w->setPalette(p);
+}
+
+} // namespace
+
+Form11::Form11(Host &host, QWidget *parent) : ActivityWindow(host, parent)
+{
+    setObjectName(QStringLiteral("Form11"));
+    setWindowTitle(QStringLiteral("ortilo (Benutzereingaben)"));
+    setClientSizeTwips(kClientWidth, kClientHeight);
+    setAutoFillBackground(true);
+    setColours(this, QPalette::Window, QColor(192, 192, 255), QPalette::WindowText, Qt::black);
+
+    // Created first so that it lies behind the lists it frames.
+    auto *shape1 = new QFrame(this);
+    shape1->setObjectName(QStringLiteral("Shape1"));
+    shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape1->setLineWidth(2);
+    setColours(shape1, QPalette::Window, QColor(192, 192, 255), QPalette::WindowText, QColor(0, 0, 128));
+    shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shape1->setGeometry(twipsRect(60, 900, 10695, 6660));
+
+    m_command1 = new QPushButton(QStringLiteral("Abbruch ..."), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setFont(verdana(9.75));
+    m_command1->setGeometry(twipsRect(120, 120, 1455, 495));
+    connect(m_command1, &QPushButton::clicked, this, &Form11::leave);
+
+    m_label1 = new QLabel(QStringLiteral("Freund"), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setFont(verdana(18));
+    m_label1->setTextFormat(Qt::PlainText); // a name is typed by the user, never markup
+    m_label1->setAlignment(Qt::AlignCenter);
+    m_label1->setAutoFillBackground(true);
+    setColours(m_label1, QPalette::Window, QColor(128, 128, 255), QPalette::WindowText, Qt::black);
+    m_label1->setGeometry(twipsRect(3000, 120, 4695, 615));
+
+    for (int i = 0; i < kUsageListCount; ++i) {
+        const int left = kLefts[i % kColumns];
+        const int row = i / kColumns;
+
+        auto *heading = new QLabel(kHeadings[i], this);
+        heading->setObjectName(QStringLiteral("Label%1").arg(i + 2));
+        heading->setFont(verdana(9.75));
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setAutoFillBackground(true);
+        setColours(heading, QPalette::Window, Qt::black, QPalette::WindowText, Qt::white);
+        heading->setGeometry(twipsRect(left, kHeadingTops[row], kListWidth, kHeadingHeight));
+
+        auto *list = new QListWidget(this);
+        list->setObjectName(QStringLiteral("List%1").arg(i + 1));
+        list->setAccessibleName(kHeadings[i]);
+        list->setFont(verdana(9.75, false));
+        setColours(list, QPalette::Base, QColor(128, 255, 255), QPalette::Text, Qt::black);
+        list->setGeometry(twipsRect(left, kListTops[row], kListWidth, kListHeight));
+        heading->setBuddy(list);
+        m_lists[i] = list;
+    }
+}
+
+void Form11::activate()
+{
+    centre();
+    m_label1->setText(host().playerName());
+}
+
+QListWidget *Form11::list(UsageList which) const
+{
+    const auto i = static_cast<std::size_t>(which);
+    return i < m_lists.size() ? m_lists[i] : nullptr;
+}
+
+void Form11::append(UsageList which, const QString &line)
+{
+    if (QListWidget *l = list(which))
+        l->addItem(line);
+}
+
+void Form11::clearAll()
+{
+    for (QListWidget *l : m_lists)
+        l->clear();
+}
+
+QStringList Form11::lines(UsageList which) const
+{
+    QStringList result;
+    if (const QListWidget *l = list(which)) {
+        result.reserve(l->count());
+        for (int i = 0; i < l->count(); ++i)
+            result.append(l->item(i)->text());
+    }
+    return result;
+}
+
+QString Form11::heading(UsageList which)
+{
+    const auto i = static_cast<std::size_t>(which);
+    return i < kHeadings.size() ? kHeadings[i] : QString();
+}
+
+} // namespace wortilo
