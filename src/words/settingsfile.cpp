@@ -5,6 +5,7 @@
 
 #include <QByteArrayView>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
@@ -171,8 +172,9 @@ SettingsRead parseSettings(const QByteArray &bytes, const Settings &start)
 
 SettingsRead readSettingsFile(const QString &path, const Settings &start)
 {
+    // Only a regular file: opening a named pipe would wait for a writer that never comes.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return SettingsRead{start, 0};
     return parseSettings(file.read(kReadLimit), start);
 }

@@ -10,9 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef Q_OS_LINUX
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -84,6 +85,8 @@ private Q_SLOTS:
     void readStopsAtFirstBadLine_data();
     void readStopsAtFirstBadLine();
     void unappliedLinesKeepStartValues();
+    void readsNothingFromOtherThanAFile_data();
+    void readsNothingFromOtherThanAFile();
     void acceptsOtherLineEnds_data();
     void acceptsOtherLineEnds();
     void readsLetterLine_data();
@@ -224,6 +227,35 @@ void TestSettingsFile::unappliedLinesKeepStartValues()
     const SettingsRead read = parseSettings(" 1 \r\n 0 \r\n 1 \r\nja\r\n 9 \r\n", start);
     QCOMPARE(read.goodLines, 3);
     QCOMPARE(read.values, withLines({1, 0, 1, 1, 4, 5, 6, 7, 8}, QStringLiteral("XY")));
+}
+
+void TestSettingsFile::readsNothingFromOtherThanAFile_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("folder") << false;
+    QTest::newRow("named pipe") << true;
+}
+
+void TestSettingsFile::readsNothingFromOtherThanAFile()
+{
+    QFETCH(bool, pipe);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(kSettingsFileName);
+    if (pipe) {
+#ifdef Q_OS_UNIX
+        // Nobody ever writes into it: a read that opened it would wait forever.
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#else
+        QSKIP("named pipes are a Unix matter");
+#endif
+    } else {
+        QVERIFY(QDir().mkpath(path));
+    }
+    const Settings start = withLines({0, 0, 0, 0, 1, 2, 3, 4, 5});
+    const SettingsRead read = readSettingsFile(path, start);
+    QCOMPARE(read.goodLines, 0);
+    QCOMPARE(read.values, start);
 }
 
 void TestSettingsFile::acceptsOtherLineEnds_data()
