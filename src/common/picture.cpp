@@ -1,0 +1,296 @@
+// SPDX-License-Identifier: MIT
+#include "picture.h"
+
+#include "twips.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <cmath>
+#include <optional>
+
+#if __has_include("common/wmf/metafile.h")
+#include "common/wmf/metafile.h"
+#define WORTILO_HAVE_WMF 1
+#else
+#define WORTILO_HAVE_WMF 0
+#endif
+
+namespace wortilo {
+
+struct Picture::Data {
+    Status status = Status::Unloadable;
+    QByteArray format;
+    QSize twips;
+    QSize pixels;
+    QImage raster;
+#if WORTILO_HAVE_WMF
+    std::optional<wmf::Metafile> metafile;
+#endif
+};
+
+namespace {
+
+quint32 le32(const QByteArray &d, qsizetype at)
+{
+    const auto *p = reinterpret_cast<const uchar *>(d.constData()) + at;
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+quint16 le16(const QByteArray &d, qsizetype at)
+{
+    const auto *p = reinterpret_cast<const uchar *>(d.constData()) + at;
+    return quint16(p[0] | p[1] << 8);
+}
+uchar byteAt(const QByteArray &d, qsizetype at)
+{
+    return uchar(d.at(at));
+}
+
+// The format told by the first bytes of the file.
+QByteArray sniffFormat(const QByteArray &d)
+{
+    if (d.startsWith("BM"))
+        return "bmp";
+    if (d.size() >= 3 && byteAt(d, 0) == 0xFF && byteAt(d, 1) == 0xD8 && byteAt(d, 2) == 0xFF)
+        return "jpeg";
+    if (d.startsWith("GIF87a") || d.startsWith("GIF89a"))
+        return "gif";
+    // Placeable metafile key, or a plain metafile header (type 1 or 2, header of 9 words).
+    if (d.size() >= 4 && le32(d, 0) == 0x9AC6CDD7u)
+        return "wmf";
+    if (d.size() >= 18 && (le16(d, 0) == 1 || le16(d, 0) == 2) && le16(d, 2) == 9
+        && (le16(d, 4) == 0x0100 || le16(d, 4) == 0x0300))
+        return "wmf";
+    return {};
+}
+
+// Qt's readers decode a cut-off file without complaint and fill the missing part with grey or
+// black. These checks tell whether the file holds all of its picture data.
+
+bool bmpComplete(const QByteArray &d)
+{
+    if (d.size() < 26)
+        return false;
+    const qint64 offBits = le32(d, 10);
+    const quint32 headerSize = le32(d, 14);
+    qint64 width = 0, height = 0;
+    int bitsPerPixel = 0;
+    quint32 compression = 0, sizeImage = 0;
+    if (headerSize == 12) {
+        width = le16(d, 18);
+        height = le16(d, 20);
+        bitsPerPixel = le16(d, 24);
+    } else {
+        if (d.size() < 38)
+            return false;
+        width = qint32(le32(d, 18));
+        height = qint32(le32(d, 22));
+        bitsPerPixel = le16(d, 28);
+        compression = le32(d, 30);
+        sizeImage = le32(d, 34);
+    }
+    if (width <= 0 || height == 0 || bitsPerPixel <= 0)
+        return false;
+    height = height < 0 ? -height : height;
+    qint64 pixelBytes = 0;
+    if (compression == 0 || compression == 3 || compression == 6) {
+        const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
+        pixelBytes = stride * height;
+    } else {
+        pixelBytes = qMax<qint64>(sizeImage, 1); // run-length data: as much as the header claims
+    }
+    return d.size() >= offBits + pixelBytes;
+}
+
+bool jpegComplete(const QByteArray &d)
+{
+    qsizetype pos = 2;
+    const qsizetype n = d.size();
+    while (pos < n) {
+        if (byteAt(d, pos) != 0xFF)
+            return false;
+        while (pos < n && byteAt(d, pos) == 0xFF)
+            ++pos;
+        if (pos >= n)
+            return false;
+        const uchar marker = byteAt(d, pos);
+        ++pos;
+        if (marker == 0xD9)
+            return false; // end of image before any scan
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;
+        if (marker == 0xDA) // start of the (first) scan: the image must end with its marker
+            return d.indexOf("\xFF\xD9", pos) >= 0;
+        if (pos + 2 > n)
+            return false;
+        const int length = byteAt(d, pos) << 8 | byteAt(d, pos + 1);
+        if (length < 2)
+            return false;
+        pos += length;
+    }
+    return false;
+}
+
+bool gifComplete(const QByteArray &d)
+{
+    const qsizetype n = d.size();
+    if (n < 13)
+        return false;
+    qsizetype pos = 13;
+    const uchar screen = byteAt(d, 10);
+    if (screen & 0x80)
+        pos += 3 * (qsizetype(1) << ((screen & 7) + 1));
+    auto skipSubBlocks = [&d, n](qsizetype &p) {
+        while (p < n) {
+            const uchar size = byteAt(d, p);
+            ++p;
+            if (size == 0)
+                return true;
+            p += size;
+        }
+        return false;
+    };
+    while (pos < n) {
+        const uchar introducer = byteAt(d, pos);
+        if (introducer == 0x21) {
+            pos += 2;
+            if (!skipSubBlocks(pos))
+                return false;
+        } else if (introducer == 0x2C) {
+            if (pos + 10 > n)
+                return false;
+            const uchar image = byteAt(d, pos + 9);
+            pos += 10;
+            if (image & 0x80)
+                pos += 3 * (qsizetype(1) << ((image & 7) + 1));
+            pos += 1; // LZW minimum code size
+            return skipSubBlocks(pos); // the first image is all the program shows
+        } else {
+            return false; // trailer before any image, or garbage
+        }
+    }
+    return false;
+}
+
+bool withinLimits(const QSize &size)
+{
+    return size.width() > 0 && size.height() > 0 && size.width() <= Picture::kMaxSide
+           && size.height() <= Picture::kMaxSide && qint64(size.width()) * size.height() <= Picture::kMaxPixels;
+}
+
+} // namespace
+
+Picture Picture::unloadable()
+{
+    static const auto data = std::make_shared<const Data>();
+    return Picture(data);
+}
+
+Picture Picture::load(const QString &path)
+{
+    if (path.isEmpty())
+        return unloadable();
+    QFile file(path);
+    if (file.size() > kMaxFileBytes || !file.open(QIODevice::ReadOnly))
+        return unloadable();
+    return fromData(file.read(kMaxFileBytes + 1));
+}
+
+Picture Picture::fromData(const QByteArray &bytes)
+{
+    if (bytes.isEmpty() || bytes.size() > kMaxFileBytes)
+        return unloadable();
+    const QByteArray format = sniffFormat(bytes);
+    if (format.isEmpty())
+        return unloadable();
+
+    auto data = std::make_shared<Data>();
+    data->format = format;
+
+    if (format == "wmf") {
+#if WORTILO_HAVE_WMF
+        auto metafile = wmf::Metafile::parse(bytes);
+        if (!metafile)
+            return unloadable();
+        const QSize twips = metafile->naturalSizeTwips();
+        const QSize pixels(qMax(1, px(twips.width())), qMax(1, px(twips.height())));
+        if (twips.width() <= 0 || twips.height() <= 0 || !withinLimits(pixels))
+            return unloadable();
+        data->metafile = std::move(metafile);
+        data->twips = twips;
+        data->pixels = pixels;
+        data->status = Status::Loaded;
+        return Picture(std::move(data));
+#else
+        return unloadable();
+#endif
+    }
+
+    const bool complete = format == "bmp" ? bmpComplete(bytes)
+                          : format == "jpeg" ? jpegComplete(bytes)
+                                             : gifComplete(bytes);
+    if (!complete)
+        return unloadable();
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoTransform(false);
+    // Check the size the header claims before anything is allocated.
+    if (!withinLimits(reader.size()))
+        return unloadable();
+    QImage image;
+    if (!reader.read(&image) || image.isNull() || !withinLimits(image.size()))
+        return unloadable();
+    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                          : QImage::Format_RGB32);
+    data->pixels = image.size();
+    data->twips = QSize(twips(image.width()), twips(image.height()));
+    data->raster = std::move(image);
+    data->status = Status::Loaded;
+    return Picture(std::move(data));
+}
+
+Picture::Status Picture::status() const
+{
+    return m_data ? m_data->status : Status::Empty;
+}
+
+QByteArray Picture::format() const
+{
+    return isLoaded() ? m_data->format : QByteArray();
+}
+
+QSize Picture::naturalSizeTwips() const
+{
+    return isLoaded() ? m_data->twips : QSize(0, 0);
+}
+
+QSize Picture::naturalSizePixels() const
+{
+    return isLoaded() ? m_data->pixels : QSize(0, 0);
+}
+
+bool Picture::isLandscape() const
+{
+    const QSize s = naturalSizeTwips();
+    return s.width() >= s.height();
+}
+
+QImage Picture::render(const QSize &pixelSize) const
+{
+    if (!isLoaded() || pixelSize.isEmpty())
+        return {};
+#if WORTILO_HAVE_WMF
+    if (m_data->metafile)
+        return m_data->metafile->toImage(pixelSize);
+#endif
+    if (m_data->raster.size() == pixelSize)
+        return m_data->raster;
+    return m_data->raster.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace wortilo

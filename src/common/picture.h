@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <memory>
+
+namespace wortilo {
+
+// A picture of the vocabulary, loaded from a BMP, JPEG, GIF or WMF file. The format is told by
+// the file's content, not by its name (a JPEG named .bmp loads; text named .bmp does not).
+//
+// A picture is in one of three states: empty (nothing loaded, as after clearing a frame),
+// loaded, or unloadable (the file is missing, empty, truncated, not a picture, or larger than
+// the limits below). Loading never fails loudly: an unloadable picture has a natural size of
+// 0 × 0, and the frames show it as a neutral placeholder.
+//
+// Copies are cheap and share the decoded picture.
+class Picture
+{
+public:
+    enum class Status { Empty, Loaded, Unloadable };
+
+    // Limits that keep a hostile file from exhausting memory: the file size, either side and
+    // the number of pixels of the decoded raster picture.
+    static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+    static constexpr int kMaxSide = 10000;
+    static constexpr qint64 kMaxPixels = 4096LL * 4096LL;
+
+    // The empty picture.
+    Picture() = default;
+
+    static Picture load(const QString &path);
+    static Picture fromData(const QByteArray &data);
+
+    Status status() const;
+    bool isEmpty() const { return status() == Status::Empty; }
+    bool isLoaded() const { return status() == Status::Loaded; }
+    bool isUnloadable() const { return status() == Status::Unloadable; }
+
+    // "bmp", "jpeg", "gif" or "wmf" for a loaded picture, empty otherwise.
+    QByteArray format() const;
+
+    // Natural size in whole twips (raster pictures: 15 twips per pixel); 0 × 0 unless loaded.
+    QSize naturalSizeTwips() const;
+    // Natural size in pixels; 0 × 0 unless loaded.
+    QSize naturalSizePixels() const;
+    // A picture goes to the landscape frame when it is at least as wide as it is high.
+    bool isLandscape() const;
+
+    // The picture stretched to exactly pixelSize (the aspect ratio is not kept): raster pictures
+    // are scaled smoothly, metafiles drawn at that size. A null image unless loaded.
+    QImage render(const QSize &pixelSize) const;
+
+    // Whether two pictures share the same loaded data (copies of one load).
+    bool isSameAs(const Picture &other) const { return m_data == other.m_data; }
+
+private:
+    struct Data;
+    explicit Picture(std::shared_ptr<const Data> data) : m_data(std::move(data)) {}
+    static Picture unloadable();
+
+    std::shared_ptr<const Data> m_data;
+};
+
+} // namespace wortilo
