@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "common/host.h"
+#include "wordframe.h"
+
+namespace wortilo {
+
+// An exercise in which the child answers the current word's article: a right answer is
+// recorded, confirmed when confirmations are on, and the next word follows; a wrong answer is
+// reported and the word stays.
+class ArticleExercise : public WordFrame
+{
+public:
+    enum class Result { NoWord, Right, Wrong };
+
+    static inline const QString kRightCaption = QStringLiteral("Lösung");
+    static inline const QString kRightText = QStringLiteral("Der Begleiter ist richtig, weiter nun!");
+    static inline const QString kWrongCaption = QStringLiteral("Fehler");
+
+    // Compares the article ("der", "die", "das") with the current word's and runs richtig or
+    // falsch. Does nothing when there is no word.
+    Result check(const QString &article);
+
+    void richtig();
+    void falsch();
+
+protected:
+    ArticleExercise(Host &host, UsageList list, const QString &wrongText);
+
+private:
+    UsageList m_list;
+    QString m_wrongText;
+};
+
+// The logic of the article choice ("Begleiter"): der, die or das.
+class ArticleChoice : public ArticleExercise
+{
+public:
+    static inline const QString kWrongText = QStringLiteral("Das stimmt leider nicht, überlege nochmal!");
+    explicit ArticleChoice(Host &host);
+};
+
+// The logic of the completion ("Ergänzen"): "Ich sehe" ein, eine or einen.
+class Completion : public ArticleExercise
+{
+public:
+    static inline const QString kWrongText = QStringLiteral("Das stimmt leider nicht!");
+    explicit Completion(Host &host);
+
+    // The definite article for which an indefinite one is right: ein → das, eine → die,
+    // einen → der.
+    static QString articleFor(const QString &indefinite);
+    // The answer check for the button with this caption.
+    Result checkIndefinite(const QString &indefinite) { return check(articleFor(indefinite)); }
+};
+
+} // namespace wortilo

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#include "reading.h"
+
+#include "common/host.h"
+
+namespace wortilo {
+
+Reading::Reading(Host &host) : WordFrame(host, StripStyle::Spaced) {}
+
+void Reading::wordShown()
+{
+    host().appendUsage(UsageList::Lesen, noun());
+}
+
+} // namespace wortilo
