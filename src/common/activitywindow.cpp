@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "activitywindow.h"
+
+#include "appicon.h"
+#include "host.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace wortilo {
+
+ActivityWindow::ActivityWindow(Host &host, QWidget *parent) : QWidget(parent, Qt::Window), m_host(host)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(appIcon());
+    // No minimise or maximise button: the child leaves through the window's own buttons.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                   | Qt::CustomizeWindowHint);
+}
+
+void ActivityWindow::setClientSizeTwips(int width, int height, bool resizable)
+{
+    const QSize size = twipsSize(width, height);
+    if (resizable) {
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
+}
+
+void ActivityWindow::centre()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+}
+
+void ActivityWindow::leave()
+{
+    hide();
+    m_host.returnToMenu();
+}
+
+void ActivityWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!m_host.quitting())
+        m_host.returnToMenu();
+}
+
+} // namespace wortilo

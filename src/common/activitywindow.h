@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <QWidget>
+
+namespace wortilo {
+
+class Host;
+
+// Base of every window opened from the main window's menu. The main window creates it on
+// first use, then only hides and shows it; it calls activate() each time it shows it.
+// Leaving by the cancel button hides the window and hands control back; closing it by its
+// close box hands control back too and discards the window (and with it its state).
+class ActivityWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ActivityWindow(Host &host, QWidget *parent = nullptr);
+
+    // Runs every time the main window shows this window (not on Qt's window activation, which
+    // also fires when a message box closes).
+    virtual void activate() {}
+
+    Host &host() const { return m_host; }
+
+protected:
+    // Fixed client area in twips; the window is not resizable unless resizable is set.
+    void setClientSizeTwips(int width, int height, bool resizable = false);
+    // Centres the window on the screen.
+    void centre();
+    // Hides the window and shows the main window (the cancel button).
+    void leave();
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Host &m_host;
+};
+
+} // namespace wortilo

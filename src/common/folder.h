@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace wortilo {
+
+// The picture folder (the program's working directory): lists its picture files and finds a
+// file by its upper-case word entry, since Linux file names are case-sensitive.
+class PictureFolder
+{
+public:
+    explicit PictureFolder(const QString &path = QStringLiteral("."));
+
+    QString path() const { return m_path; }
+
+    // Reads the folder: files matching *.wmf;*.jpg;*.gif;*.bmp (extension in any case).
+    void scan();
+    // Their names, composed (NFC), in alphabetical order ignoring letter case. Names that are not
+    // valid UTF-8 are left out: they can never be words.
+    const QStringList &pictureFiles() const { return m_names; }
+    // Whether any picture file was found, counting those with undecodable names.
+    bool hasPictureFiles() const { return !m_names.isEmpty() || m_undecodable > 0; }
+
+    // Full path of the file whose upper-cased name is entry, or an empty string.
+    QString resolve(const QString &entry) const;
+
+private:
+    QString m_path;
+    QStringList m_names;
+    int m_undecodable = 0;
+    QHash<QString, QByteArray> m_byEntry; // upper-case NFC name → name as stored on disk
+};
+
+} // namespace wortilo

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+namespace wortilo {
+
+// The word store: the letter list with its selection, the word list built from the picture
+// files, the filtered list of nouns written with the selected letters only, the count label
+// and the "Filter" switch that narrows the activities to those nouns.
+class WordStore
+{
+public:
+    // The word entry of a picture file: its name in upper case, when it starts with DER, DIE or
+    // DAS and its noun (up to the first ".") uses only letters of allowedLetters.
+    static std::optional<QString> qualify(const QString &fileName, const QString &allowedLetters);
+    // " 57 Nomen ": a blank, the number, a blank, the word, a blank.
+    static QString countLabel(qsizetype count, const QString &word);
+
+    // Letter list: the thirty letters of the alphabet, none selected.
+    void buchstabenliste();
+    const QStringList &letters() const { return m_letters; }
+    bool isSelected(int index) const { return m_selected.value(index); }
+    void setSelected(int index, bool selected);
+    void setAllSelected(bool selected);
+    // Selects every letter that occurs in text (the saved selection).
+    void selectLettersIn(const QString &text);
+    // The selected letters in list order, concatenated.
+    QString selectedLetters() const;
+
+    // Rebuilds the word list from the picture files (in folder order) and sets the count label.
+    void wortliste(const QStringList &fileNames);
+    const QStringList &entries() const { return m_entries; }
+
+    // Rebuilds the filtered noun list from the word list and the selection; sets the count label.
+    void filtern();
+    const QStringList &filteredNouns() const { return m_filteredNouns; }
+
+    // The "Filter" switch. Changing it sets the count label to the filtered count with "Wörter";
+    // when that count is 0 it returns true (the caller shows the message) and the switch ends off.
+    bool setFilter(bool on);
+    bool filterOn() const { return m_filter; }
+
+    // The entries the activities use: all entries, or only the filtered ones while "Filter" is on.
+    QStringList activeEntries() const { return m_filter ? m_filteredEntries : m_entries; }
+
+    QString label() const { return m_label; }
+
+private:
+    QStringList m_letters;
+    QVector<bool> m_selected;
+    QStringList m_entries;
+    QStringList m_filteredNouns;
+    QStringList m_filteredEntries;
+    bool m_filter = false;
+    QString m_label = QStringLiteral("Nomen");
+};
+
+} // namespace wortilo

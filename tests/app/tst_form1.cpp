@@ -1,0 +1,494 @@
+// SPDX-License-Identifier: MIT
+#include "app/form1.h"
+#include "common/activitywindow.h"
+#include "common/globals.h"
+#include "common/palette.h"
+#include "support/fakemessages.h"
+#include "usage/form11.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace wortilo;
+using wortilo::test::FakeMessages;
+using Answer = Messages::Answer;
+
+namespace {
+
+// An activity window that only counts how often it was shown.
+class DummyActivity : public ActivityWindow
+{
+public:
+    using ActivityWindow::ActivityWindow;
+    void activate() override { ++activations; }
+    void cancel() { leave(); }
+    int activations = 0;
+};
+
+const QString CR = QString(QChar(13));
+
+struct Fixture {
+    explicit Fixture(const QStringList &files, const QByteArray &ini = QByteArray())
+    {
+        for (const QString &f : files) {
+            QFile file(dir.filePath(f));
+            file.open(QIODevice::WriteOnly);
+        }
+        if (!ini.isNull()) {
+            QFile file(iniPath());
+            file.open(QIODevice::WriteOnly);
+            file.write(ini);
+        }
+        menu = std::make_unique<Form1>(messages, dir.path());
+        for (int i = 0; i < int(Form1::Activity::Count); ++i)
+            menu->setFactory(Form1::Activity(i), [](Host &host) { return new DummyActivity(host); });
+    }
+    QString iniPath() const { return dir.filePath(QStringLiteral("WORTILO.INI")); }
+    QByteArray ini() const
+    {
+        QFile f(iniPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QPushButton *button(const char *name) const { return menu->findChild<QPushButton *>(QString::fromLatin1(name)); }
+    template <class T> T *child(const char *name) const { return menu->findChild<T *>(QString::fromLatin1(name)); }
+    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    bool panelShown(const char *name) const
+    {
+        QWidget *panel = child<QWidget>(name);
+        return panel->isVisible() && menu->rect().contains(panel->geometry().topLeft());
+    }
+    QTemporaryDir dir;
+    FakeMessages messages;
+    std::unique_ptr<Form1> menu;
+};
+
+QStringList words(int n)
+{
+    const QStringList all = {"derHund.jpg", "dieKatze.bmp", "dasUfo.gif", "derBall.bmp", "dieMaus.gif", "dasEi.jpg"};
+    return all.mid(0, n);
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void noPictureEndsStartUp();
+    void startUpShowsMenu();
+    void gates_data();
+    void gates();
+    void ungatedOpenWithoutWords();
+    void windowSwitching();
+    void quitWithNoWritesNothing();
+    void quitWithYesWritesSilently();
+    void closeBoxWritesAndTells();
+    void settingsRoundTrip();
+    void panelsToggle();
+    void switchedOffOptions();
+    void colourPick();
+    void backgroundScrollBars();
+    void nameEntry();
+    void letterPanelAndFilter();
+    void filterNarrowsActivities();
+};
+
+void TestForm1::noPictureEndsStartUp()
+{
+    Fixture f({QStringLiteral("liesmich.txt")});
+    QVERIFY(!f.menu->startUp());
+    QCOMPARE(f.messages.count(), 1);
+    QCOMPARE(f.messages.last().caption, QStringLiteral("Programmabbruch"));
+    QCOMPARE(f.messages.last().text, QStringLiteral("Es wurden keine Bilddateien gefunden!") + CR
+                                         + QStringLiteral("Das Programm ist nicht funktionsfähig!") + CR);
+    QVERIFY(!QFile::exists(f.iniPath()));
+}
+
+void TestForm1::startUpShowsMenu()
+{
+    Fixture f(words(3) + QStringList{"hintergrund.bmp"});
+    QVERIFY(f.menu->startUp());
+    QCOMPARE(f.menu->windowTitle(), QStringLiteral("ortilo (Menü)"));
+    QCOMPARE(f.menu->size(), QSize(711, 434));
+    QCOMPARE(f.messages.count(), 0);
+    const QString date = f.child<QLabel>("Label8")->text();
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d\\d\\d\\d$")).match(date).hasMatch());
+    QCOMPARE(date, QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    QCOMPARE(f.child<QLabel>("Label5")->text(), QStringLiteral("Freund"));
+    // no settings file: nothing selected, so the letter filter shows no noun
+    QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 0 Nomen "));
+    QCOMPARE(f.menu->wordStore().entries().size(), 3);
+    QCOMPARE(f.child<QLabel>("Label7")->palette().color(QPalette::Window), QColor(255, 200, 0));
+    QCOMPARE(f.button("Command20")->text(), QStringLiteral("A B C"));
+    QCOMPARE(f.button("Command20")->geometry(), QRect(368, 392, 97, 33));
+    for (const char *panel : {"Picture3", "Picture4", "Picture5", "Picture6"})
+        QVERIFY(!f.panelShown(panel));
+}
+
+void TestForm1::gates_data()
+{
+    QTest::addColumn<int>("words");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<QString>("message"); // empty: opens
+    const QString a = QStringLiteral("Es sind zu wenig Wörter vorhanden,") + CR
+                      + QStringLiteral("bitte die Filterauswahl kontrollieren!") + CR;
+    const QString b = QStringLiteral("Es sind keine Wörter vorhanden.") + CR
+                      + QStringLiteral("bitte die Filterwahl kontrollieren!") + CR;
+    using A = Form1::Activity;
+    QTest::newRow("Lesen 2") << 2 << "Command2" << int(A::Lesen) << a;
+    QTest::newRow("Lesen 3") << 3 << "Command2" << int(A::Lesen) << QString();
+    QTest::newRow("Wortwahl 2") << 2 << "Command13" << int(A::Wortwahl) << a;
+    QTest::newRow("Bildwahl 2") << 2 << "Command16" << int(A::Bildwahl) << a;
+    QTest::newRow("Galgen 2") << 2 << "Command14" << int(A::Galgen) << QString();
+    QTest::newRow("Memory 2") << 2 << "Command17" << int(A::Memory) << QString();
+    QTest::newRow("Teppich 2") << 2 << "Command19" << int(A::Teppich) << QString();
+    QTest::newRow("Fange 2") << 2 << "Command18" << int(A::Fange) << QString();
+    QTest::newRow("A B C 4") << 4 << "Command20" << int(A::Abc) << a;
+    QTest::newRow("A B C 5") << 5 << "Command20" << int(A::Abc) << QString();
+    QTest::newRow("Galgen 0") << 0 << "Command14" << int(A::Galgen) << b;
+    QTest::newRow("Memory 0") << 0 << "Command17" << int(A::Memory) << b;
+    QTest::newRow("Teppich 0") << 0 << "Command19" << int(A::Teppich) << b;
+    QTest::newRow("Fange 0") << 0 << "Command18" << int(A::Fange) << b;
+    QTest::newRow("Lesen 0") << 0 << "Command2" << int(A::Lesen) << a;
+}
+
+void TestForm1::gates()
+{
+    QFETCH(int, words);
+    QFETCH(QString, button);
+    QFETCH(int, activity);
+    QFETCH(QString, message);
+    Fixture f(::words(words) + QStringList{"bild.bmp"});
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    f.click(button.toLatin1().constData());
+    auto *window = f.menu->activityWindow(Form1::Activity(activity));
+    if (message.isEmpty()) {
+        QCOMPARE(f.messages.count(), 0);
+        QVERIFY(window && window->isVisible());
+        QVERIFY(!f.menu->isVisible());
+    } else {
+        QCOMPARE(f.messages.count(), 1);
+        QCOMPARE(f.messages.last().caption, QStringLiteral("Zeichjagd"));
+        QCOMPARE(f.messages.last().text, message);
+        QVERIFY(!window);
+        QVERIFY(f.menu->isVisible());
+    }
+}
+
+void TestForm1::ungatedOpenWithoutWords()
+{
+    Fixture f({QStringLiteral("hintergrund.bmp")});
+    QVERIFY(f.menu->startUp());
+    using A = Form1::Activity;
+    const std::pair<const char *, A> ungated[] = {
+        {"Command3", A::Begleiter}, {"Command10", A::Ergaenzen}, {"Command11", A::Abschrift}, {"Command12", A::Diktat}};
+    for (const auto &[name, activity] : ungated) {
+        f.menu->show();
+        f.click(name);
+        auto *window = static_cast<DummyActivity *>(f.menu->activityWindow(activity));
+        QVERIFY2(window && window->isVisible(), name);
+        window->cancel();
+    }
+    f.click("Command15");
+    QVERIFY(f.menu->usageView() && f.menu->usageView()->isVisible());
+    QCOMPARE(f.messages.count(), 0);
+}
+
+void TestForm1::windowSwitching()
+{
+    Fixture f(words(3));
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    f.child<QCheckBox>("Check3")->setChecked(true);
+    f.click("Command9"); // name panel
+    QVERIFY(f.panelShown("Picture6"));
+    f.click("Command2");
+    auto *lesen = static_cast<DummyActivity *>(f.menu->activityWindow(Form1::Activity::Lesen));
+    QVERIFY(lesen->isVisible() && !f.menu->isVisible());
+    QCOMPARE(lesen->activations, 1);
+    lesen->cancel();
+    QVERIFY(!lesen->isVisible() && f.menu->isVisible());
+    QVERIFY(f.panelShown("Picture6")); // the name panel keeps its state
+
+    f.click("Command4"); // colour panel replaces the name panel
+    QVERIFY(f.panelShown("Picture3"));
+    QVERIFY(!f.panelShown("Picture6"));
+    f.click("Command17");
+    auto *memo = static_cast<DummyActivity *>(f.menu->activityWindow(Form1::Activity::Memory));
+    memo->cancel();
+    QVERIFY(!f.panelShown("Picture3")); // activation hides the colour panel
+
+    // the window is kept between visits ...
+    f.click("Command2");
+    QCOMPARE(f.menu->activityWindow(Form1::Activity::Lesen), lesen);
+    QCOMPARE(lesen->activations, 2);
+    // ... until its close box discards it
+    QPointer<ActivityWindow> guard(lesen);
+    lesen->close();
+    QVERIFY(f.menu->isVisible());
+    QTRY_VERIFY(!guard);
+    f.click("Command2");
+    QVERIFY(f.menu->activityWindow(Form1::Activity::Lesen));
+    QCOMPARE(static_cast<DummyActivity *>(f.menu->activityWindow(Form1::Activity::Lesen))->activations, 1);
+}
+
+void TestForm1::quitWithNoWritesNothing()
+{
+    Fixture f(words(3));
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    f.messages.queue(Answer::No);
+    f.click("Command1");
+    QCOMPARE(f.messages.count(), 1);
+    QCOMPARE(f.messages.last().caption, QStringLiteral("Wortilo"));
+    QCOMPARE(f.messages.last().text, QStringLiteral("Dieses Programm jetzt beenden?") + CR + CR);
+    QCOMPARE(f.messages.last().buttons, Messages::Buttons::YesNo);
+    QCOMPARE(f.messages.last().defaultButton, Answer::No);
+    QVERIFY(!QFile::exists(f.iniPath()));
+    QVERIFY(f.menu->isVisible());
+    QVERIFY(!f.menu->quitting());
+}
+
+void TestForm1::quitWithYesWritesSilently()
+{
+    Fixture f(words(3));
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    f.click("Command2");
+    f.messages.queue(Answer::Yes);
+    static_cast<DummyActivity *>(f.menu->activityWindow(Form1::Activity::Lesen))->cancel();
+    f.click("Command1");
+    QCOMPARE(f.messages.count(), 1); // no "Das Programm wird beendet ..."
+    QVERIFY(f.menu->quitting());
+    QCOMPARE(f.ini(), QByteArray(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 10 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n"));
+    QVERIFY(!f.menu->isVisible());
+}
+
+void TestForm1::closeBoxWritesAndTells()
+{
+    Fixture f(words(3));
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    f.menu->close();
+    QCOMPARE(f.messages.count(), 1);
+    QCOMPARE(f.messages.last().caption, QStringLiteral("Wortilo"));
+    QCOMPARE(f.messages.last().text, QStringLiteral("Das Programm wird beendet ...") + CR + CR);
+    QCOMPARE(f.ini(), QByteArray(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 10 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n"));
+    QVERIFY(f.menu->quitting());
+}
+
+void TestForm1::settingsRoundTrip()
+{
+    const QByteArray written = QByteArray(" 0 \r\n 1 \r\n 1 \r\n 0 \r\n 3 \r\n 14 \r\n 20 \r\n 40 \r\n 255 \r\nA\xC4" "BS\xDFU\xDC\r\n");
+    for (bool viaCloseBox : {true, false}) {
+        Fixture f(words(6), written);
+        QVERIFY(f.menu->startUp());
+        QCOMPARE(mitlautfarbe, 3);
+        QCOMPARE(int(selbstlautfarbe), 14);
+        QCOMPARE(f.menu->background(), QColor(20, 40, 255));
+        QVERIFY(!f.menu->confirmationsOn());
+        QCOMPARE(f.menu->wordStore().selectedLetters(), QStringLiteral("AÄBSßUÜ"));
+        f.menu->show();
+        if (viaCloseBox) {
+            f.menu->close();
+        } else {
+            f.messages.queue(Answer::Yes);
+            f.click("Command1");
+        }
+        QCOMPARE(f.ini(), written);
+    }
+}
+
+void TestForm1::panelsToggle()
+{
+    Fixture f(words(3));
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    f.click("Command21");
+    QVERIFY(f.panelShown("Picture5"));
+    QCOMPARE(f.child<QWidget>("Picture5")->pos(), QPoint(432, 104));
+    f.click("Command21");
+    QVERIFY(!f.panelShown("Picture5"));
+    f.click("Command21");
+    f.click("Command23"); // "X"
+    QVERIFY(!f.panelShown("Picture5"));
+
+    f.child<QCheckBox>("Check3")->setChecked(true);
+    f.child<QCheckBox>("Check4")->setChecked(true);
+    f.click("Command4");
+    QVERIFY(f.panelShown("Picture3"));
+    QCOMPARE(f.child<QWidget>("Picture3")->pos(), QPoint(248, 88));
+    f.click("Command8");
+    QVERIFY(f.panelShown("Picture4"));
+    QVERIFY(!f.panelShown("Picture3"));
+    f.click("Command8");
+    QVERIFY(!f.panelShown("Picture4"));
+    f.click("Command4");
+    f.click("Command4");
+    QVERIFY(!f.panelShown("Picture3"));
+    QCOMPARE(f.messages.count(), 0);
+}
+
+void TestForm1::switchedOffOptions()
+{
+    Fixture f(words(3));
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    f.child<QCheckBox>("Check5")->setChecked(false);
+    for (const char *name : {"Command4", "Command8", "Command9"}) {
+        f.click(name);
+        QCOMPARE(f.messages.last().caption, QStringLiteral("Optionen"));
+        QCOMPARE(f.messages.last().text, QStringLiteral("Diese Option wurde abgeschaltet.") + CR + CR);
+    }
+    QCOMPARE(f.messages.count(), 3);
+    for (const char *panel : {"Picture3", "Picture4", "Picture6"})
+        QVERIFY(!f.panelShown(panel));
+}
+
+void TestForm1::colourPick()
+{
+    Fixture f(words(3));
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    f.child<QCheckBox>("Check3")->setChecked(true);
+    f.click("Command4");
+    auto *panel = f.child<QWidget>("Picture3");
+    QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(30, 47)); // x 450, y 705 twips
+    QCOMPARE(mitlautfarbe, 1);
+    QTest::mousePress(panel, Qt::RightButton, {}, QPoint(300, 147)); // x 4500, y 2205
+    QCOMPARE(int(selbstlautfarbe), 15);
+    QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(100, 100)); // y 1500: between the rows
+    QCOMPARE(mitlautfarbe, 1);
+    QCOMPARE(int(selbstlautfarbe), 15);
+    QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(319, 10)); // right edge of the last swatch
+    QCOMPARE(mitlautfarbe, 15);
+
+    // the swatches are drawn in the palette colours
+    const QImage shown = panel->grab().toImage();
+    for (int i = 0; i < 16; ++i)
+        QCOMPARE(shown.pixelColor(20 * i + 10, 50), paletteColor(i));
+}
+
+void TestForm1::backgroundScrollBars()
+{
+    Fixture f(words(3));
+    QVERIFY(f.menu->startUp());
+    QCOMPARE(f.menu->background(), QColor(0, 0, 0));
+    for (const char *name : {"VScroll1", "VScroll2", "VScroll3"})
+        f.child<QScrollBar>(name)->setValue(255);
+    QCOMPARE(f.menu->background(), QColor(255, 255, 255));
+    // the sample word is drawn in the letter colours on the new background
+    const QImage sample = f.child<QWidget>("Hintergrund")->grab().toImage();
+    bool consonant = false, vowel = false;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < sample.width(); ++x) {
+            consonant |= sample.pixelColor(x, y) == paletteColor(10);
+            vowel |= sample.pixelColor(x, y) == paletteColor(12);
+        }
+    QVERIFY(consonant && vowel);
+    QCOMPARE(sample.pixelColor(sample.width() / 2, sample.height() - 5), QColor(Qt::white));
+    f.child<QScrollBar>("VScroll2")->setValue(0);
+    QCOMPARE(f.menu->background(), QColor(255, 0, 255));
+}
+
+void TestForm1::nameEntry()
+{
+    Fixture f(words(3));
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    f.menu->appendUsage(UsageList::Lesen, QStringLiteral("Hund"));
+    QVERIFY(!f.menu->usageView()->isVisible());
+    f.click("Command9");
+    auto *text = f.child<QLineEdit>("Text1");
+    QCOMPARE(text->text(), QStringLiteral("Freund"));
+    QCOMPARE(text->selectedText(), QStringLiteral("Freund"));
+    // "Fertig!" with the unchanged name still clears the lists
+    f.click("Command25");
+    QVERIFY(!f.panelShown("Picture6"));
+    QVERIFY(f.menu->usageView()->lines(UsageList::Lesen).isEmpty());
+
+    f.menu->appendUsage(UsageList::Galgen, QStringLiteral("Maus"));
+    f.click("Command9");
+    text->clear();
+    f.click("Command25");
+    QCOMPARE(f.menu->playerName(), QStringLiteral("Freund"));
+    QCOMPARE(f.menu->usageView()->lines(UsageList::Galgen).size(), 1);
+
+    f.click("Command9");
+    QTest::keyClicks(text, QStringLiteral("Jan"));
+    f.click("Command24"); // "Abbruch"
+    QCOMPARE(f.menu->playerName(), QStringLiteral("Freund"));
+    f.click("Command9");
+    text->setText(QStringLiteral("Jörg"));
+    f.click("Command25");
+    QCOMPARE(f.child<QLabel>("Label5")->text(), QStringLiteral("Jörg"));
+    QVERIFY(f.menu->usageView()->lines(UsageList::Galgen).isEmpty());
+}
+
+void TestForm1::letterPanelAndFilter()
+{
+    Fixture f({"derHund.jpg", "dieKatze.bmp", "dasUfo.gif", "dasEi.jpg"});
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    f.child<QCheckBox>("Check4")->setChecked(true);
+    f.click("Command8");
+    auto *letters = f.child<QListWidget>("List1");
+    auto *nouns = f.child<QListWidget>("List3");
+    QCOMPARE(letters->count(), 30);
+    f.click("Command6"); // "A l l e"
+    QCOMPARE(nouns->count(), 4);
+    QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 4 Nomen "));
+    f.click("Command7"); // "Keiner"
+    QCOMPARE(nouns->count(), 0);
+    for (const char *l : {"E", "I"}) {
+        const QRect r = letters->visualItemRect(letters->findItems(QString::fromLatin1(l), Qt::MatchExactly).first());
+        QTest::mouseClick(letters->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    QCOMPARE(nouns->count(), 1);
+    QCOMPARE(nouns->item(0)->text(), QStringLiteral("Ei"));
+    auto *filter = f.child<QCheckBox>("Check1");
+    filter->click();
+    QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 1 Wort "));
+    QCOMPARE(f.menu->activeEntries(), QStringList{"DASEI.JPG"});
+    f.click("Command5"); // "Abbruch": selection stays
+    QVERIFY(!f.panelShown("Picture4"));
+    QCOMPARE(f.menu->wordStore().selectedLetters(), QStringLiteral("EI"));
+    // opening the letter panel unchecks "Filter"
+    f.click("Command8");
+    QVERIFY(!filter->isChecked());
+    f.click("Command7");
+    f.click("Command5");
+    QCOMPARE(f.messages.count(), 0);
+    filter->click();
+    QCOMPARE(f.messages.count(), 1);
+    QCOMPARE(f.messages.last().caption, QStringLiteral("Filter: "));
+    QCOMPARE(f.messages.last().text, QStringLiteral("Der Filter erzeugt keine Wörter!") + CR
+                                         + QStringLiteral("Filter wird wieder abgeschaltet.") + CR);
+    QVERIFY(!filter->isChecked());
+    QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 0 Wörter "));
+}
+
+void TestForm1::filterNarrowsActivities()
+{
+    Fixture f(words(6), QByteArray(" 1 \r\n 0 \r\n 1 \r\n 1 \r\n 10 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\nDEIU\r\n"));
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 1 Nomen "));
+    f.child<QCheckBox>("Check1")->click();
+    f.click("Command2"); // Lesen needs 3 of the filtered words
+    QCOMPARE(f.messages.count(), 1);
+    QCOMPARE(f.messages.last().caption, QStringLiteral("Zeichjagd"));
+    f.click("Command14"); // Galgen needs 1
+    QVERIFY(f.menu->activityWindow(Form1::Activity::Galgen));
+    QCOMPARE(f.menu->activeEntries(), QStringList{"DASEI.JPG"});
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "common/folder.h"
+
+#include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace wortilo;
+
+// Creates a file whose name is given as raw bytes (to make names that are not valid UTF-8).
+static void touchRaw(const QString &dir, const QByteArray &rawName, const QByteArray &content = "x")
+{
+    const QByteArray path = QFile::encodeName(dir) + '/' + rawName;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, content.constData(), size_t(content.size())), ssize_t(content.size()));
+    ::close(fd);
+}
+
+class TestFolder : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void listsPicturesInOrder();
+    void composesDecomposedNames();
+    void skipsUndecodableNames();
+    void resolvesCaseInsensitively();
+    void missingFolder();
+};
+
+void TestFolder::listsPicturesInOrder()
+{
+    QTemporaryDir dir;
+    for (const char *name : {"zebra.BMP", "Apfel.jpg", "banane.Gif", "notes.txt", "WORTILO.INI", "auto.wmf", "bild.jpeg"})
+        touchRaw(dir.path(), name);
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner.bmp"))); // a folder is no picture
+    PictureFolder folder(dir.path());
+    folder.scan();
+    QCOMPARE(folder.pictureFiles(), (QStringList{"Apfel.jpg", "auto.wmf", "banane.Gif", "zebra.BMP"}));
+    QVERIFY(folder.hasPictureFiles());
+}
+
+void TestFolder::composesDecomposedNames()
+{
+    QTemporaryDir dir;
+    touchRaw(dir.path(), QStringLiteral("dieA\u0308pfel.gif").toUtf8()); // as copied from some systems
+    PictureFolder folder(dir.path());
+    folder.scan();
+    QCOMPARE(folder.pictureFiles(), QStringList{QStringLiteral("dieÄpfel.gif")});
+    const QString path = folder.resolve(QStringLiteral("DIEÄPFEL.GIF"));
+    QVERIFY(!path.isEmpty());
+    QVERIFY(QFile::exists(path));
+}
+
+void TestFolder::skipsUndecodableNames()
+{
+    QTemporaryDir dir;
+    touchRaw(dir.path(), QByteArray("derH\xfc" "nd.bmp"));
+    PictureFolder folder(dir.path());
+    folder.scan();
+    QVERIFY(folder.pictureFiles().isEmpty());
+    QVERIFY(folder.hasPictureFiles()); // it is still a picture file, only never a word
+}
+
+void TestFolder::resolvesCaseInsensitively()
+{
+    QTemporaryDir dir;
+    touchRaw(dir.path(), "derHund.jpg", "dog");
+    touchRaw(dir.path(), QStringLiteral("derFuß.bmp").toUtf8(), "foot");
+    PictureFolder folder(dir.path());
+    folder.scan();
+    QFile hund(folder.resolve(QStringLiteral("DERHUND.JPG")));
+    QVERIFY(hund.open(QIODevice::ReadOnly));
+    QCOMPARE(hund.readAll(), QByteArray("dog"));
+    QFile fuss(folder.resolve(QStringLiteral("DERFUß.BMP")));
+    QVERIFY(fuss.open(QIODevice::ReadOnly));
+    QCOMPARE(fuss.readAll(), QByteArray("foot"));
+    QVERIFY(folder.resolve(QStringLiteral("DERKATZE.JPG")).isEmpty());
+    QVERIFY(folder.resolve(QStringLiteral("DERFUSS.BMP")).isEmpty());
+}
+
+void TestFolder::missingFolder()
+{
+    PictureFolder folder(QStringLiteral("/nonexistent/wortilo/folder"));
+    folder.scan();
+    QVERIFY(!folder.hasPictureFiles());
+    QVERIFY(folder.pictureFiles().isEmpty());
+}
+
+QTEST_APPLESS_MAIN(TestFolder)
+#include "tst_folder.moc"

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+#include "common/folder.h"
+#include "common/germantext.h"
+#include "words/wordstore.h"
+
+#include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace wortilo;
+
+class TestWordStore : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void qualification_data();
+    void qualification();
+    void folderYieldsExpectedEntries();
+    void countLabel();
+    void filterByLetters();
+    void filterSwitch();
+    void activeEntriesFollowFilter();
+};
+
+void TestWordStore::qualification_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("entry"); // empty: does not qualify
+    QTest::newRow("plain") << "derHund.jpg" << "DERHUND.JPG";
+    QTest::newRow("umlaut") << "DieÄpfel.gif" << "DIEÄPFEL.GIF";
+    QTest::newRow("decomposed umlaut") << QStringLiteral("DieA\u0308pfel.gif") << "DIEÄPFEL.GIF";
+    QTest::newRow("eszett") << "DERFUß.BMP" << "DERFUß.BMP";
+    QTest::newRow("article only") << "das.bmp" << "DAS.BMP";
+    QTest::newRow("first dot only") << "derHund.alt.jpg" << "DERHUND.ALT.JPG";
+    QTest::newRow("digit") << "derHund2.bmp" << "";
+    QTest::newRow("hyphen") << "die-Tür.bmp" << "";
+    QTest::newRow("blank") << "der Hund.bmp" << "";
+    QTest::newRow("no article") << "background.bmp" << "";
+    QTest::newRow("article case") << "DaSAuto.wmf" << "DASAUTO.WMF";
+    QTest::newRow("replacement char") << QStringLiteral("derH\uFFFDnd.bmp") << "";
+    QTest::newRow("accent not a letter") << QStringLiteral("dasCafé.jpg") << "";
+}
+
+void TestWordStore::qualification()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, entry);
+    const auto result = WordStore::qualify(file, kAlphabet);
+    QCOMPARE(result.value_or(QString()), entry);
+}
+
+void TestWordStore::folderYieldsExpectedEntries()
+{
+    QTemporaryDir dir;
+    const QByteArray base = QFile::encodeName(dir.path()) + '/';
+    const QList<QByteArray> names = {
+        "derHund.jpg", QStringLiteral("DieÄpfel.gif").toUtf8(), QStringLiteral("DieA\u0308pfel.gif").toUtf8(),
+        "derHund2.bmp", QStringLiteral("die-Tür.bmp").toUtf8(), "das.bmp", "derHund.alt.jpg",
+        QStringLiteral("DERFUß.BMP").toUtf8(), QByteArray("derK\xe4se.bmp"), "background.bmp"};
+    for (const QByteArray &name : names) {
+        const int fd = ::open(QByteArray(base + name).constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }
+    PictureFolder folder(dir.path());
+    folder.scan();
+    WordStore store;
+    store.buchstabenliste();
+    store.wortliste(folder.pictureFiles());
+    QCOMPARE(store.entries(), (QStringList{"DAS.BMP", "DERFUß.BMP", "DERHUND.ALT.JPG", "DERHUND.JPG",
+                                           "DIEÄPFEL.GIF", "DIEÄPFEL.GIF"}));
+    QCOMPARE(store.label(), QStringLiteral(" 6 Nomen "));
+}
+
+void TestWordStore::countLabel()
+{
+    QCOMPARE(WordStore::countLabel(57, QStringLiteral("Nomen")), QStringLiteral(" 57 Nomen "));
+    QCOMPARE(WordStore::countLabel(0, QStringLiteral("Nomen")), QStringLiteral(" 0 Nomen "));
+}
+
+void TestWordStore::filterByLetters()
+{
+    WordStore store;
+    store.buchstabenliste();
+    QCOMPARE(store.letters().join(QString()), kAlphabet);
+    store.wortliste({"derHund.jpg", "dieKatze.bmp", "derFuß.gif", "dasUfo.gif"});
+    store.filtern();
+    QVERIFY(store.filteredNouns().isEmpty()); // nothing selected
+    QCOMPARE(store.label(), QStringLiteral(" 0 Nomen "));
+
+    store.selectLettersIn(QStringLiteral("HUND"));
+    QCOMPARE(store.selectedLetters(), QStringLiteral("DHNU"));
+    store.filtern();
+    QCOMPARE(store.filteredNouns(), QStringList{"Hund"});
+    QCOMPARE(store.label(), QStringLiteral(" 1 Nomen "));
+
+    store.selectLettersIn(QStringLiteral("FßOU"));
+    store.filtern();
+    QCOMPARE(store.filteredNouns(), (QStringList{"Hund", "Fuß", "Ufo"}));
+
+    store.setAllSelected(true);
+    store.filtern();
+    QCOMPARE(store.filteredNouns().size(), 4);
+    store.setAllSelected(false);
+    store.selectLettersIn(QStringLiteral("AEIOU"));
+    QCOMPARE(store.selectedLetters(), QStringLiteral("AEIOU"));
+}
+
+void TestWordStore::filterSwitch()
+{
+    WordStore store;
+    store.buchstabenliste();
+    store.wortliste({"derHund.jpg", "dieKatze.bmp", "dasUfo.gif", "dasEi.gif", "derIgel.jpg", "dieEule.bmp"});
+    store.setAllSelected(true);
+    store.filtern();
+
+    QCOMPARE(store.setFilter(true), false);
+    QCOMPARE(store.label(), QStringLiteral(" 6 Wörter "));
+    QVERIFY(store.filterOn());
+    QCOMPARE(store.setFilter(false), false);
+    QVERIFY(!store.filterOn());
+
+    store.setAllSelected(false);
+    store.selectLettersIn(QStringLiteral("EI"));
+    store.filtern();
+    QCOMPARE(store.setFilter(true), false);
+    QCOMPARE(store.label(), QStringLiteral(" 1 Wort "));
+    store.setFilter(false);
+
+    store.setAllSelected(false);
+    store.filtern();
+    QCOMPARE(store.setFilter(true), true); // the message is due once
+    QVERIFY(!store.filterOn());
+    QCOMPARE(store.label(), QStringLiteral(" 0 Wörter "));
+    QCOMPARE(store.setFilter(false), false); // already off: nothing happens
+}
+
+void TestWordStore::activeEntriesFollowFilter()
+{
+    WordStore store;
+    store.buchstabenliste();
+    store.wortliste({"derHund.jpg", "dieKatze.bmp", "dasUfo.gif"});
+    store.selectLettersIn(QStringLiteral("HUNDFO"));
+    store.filtern();
+    QCOMPARE(store.activeEntries().size(), 3);
+    store.setFilter(true);
+    QCOMPARE(store.activeEntries(), (QStringList{"DERHUND.JPG", "DASUFO.GIF"}));
+    store.setFilter(false);
+    QCOMPARE(store.activeEntries().size(), 3);
+}
+
+QTEST_APPLESS_MAIN(TestWordStore)
+#include "tst_wordstore.moc"
