@@ -292,8 +292,8 @@ void Form1::buildPanels()
     auto check = [&](const char *name, const char *text, int top, bool on) {
         auto *box = new QCheckBox(QString::fromUtf8(text), m_picture5);
         box->setObjectName(QString::fromLatin1(name));
-        box->setGeometry(twipsRect(240, top, 3300, 375));
-        box->setFont(bold);
+        box->setGeometry(twipsRect(240, top, 3780, 375));
+        box->setFont(verdana(8.25));
         box->setChecked(on);
         return box;
     };
@@ -301,7 +301,7 @@ void Form1::buildPanels()
     m_check3 = check("Check3", "Farbeinstellungen aktivieren", 840, false);
     m_check5 = check("Check5", "Namenseingabe aktivieren", 1320, true);
     m_check4 = check("Check4", "Wortfilterauswahl aktivieren", 1800, false);
-    auto *close = makeButton(m_picture5, QStringLiteral("Command23"), QStringLiteral("X"), 3600, 120, 375, 375);
+    auto *close = makeButton(m_picture5, QStringLiteral("Command23"), QStringLiteral("X"), 3660, 60, 375, 300);
     connect(close, &QPushButton::clicked, this, [this] { setPanelShown(m_picture5, false); });
 
     // Colour panel
@@ -466,9 +466,10 @@ void Form1::bildersuchen()
                           + QStringLiteral("Das Programm ist nicht funktionsfähig!") + kCr);
         return;
     }
-    for (QWidget *w : {static_cast<QWidget *>(m_label5), static_cast<QWidget *>(m_label7),
-                       static_cast<QWidget *>(m_check1)})
-        fillBackground(w, kHighlight);
+    fillBackground(m_label5, kHighlight);
+    fillBackground(m_label7, kHighlight);
+    fillBackground(m_check1, kHighlight);
+    m_check1->setStyleSheet(QStringLiteral("QCheckBox { background-color: %1; }").arg(kHighlight.name()));
     for (int i = 1; i <= 6; ++i)
         if (auto *line = findChild<QFrame *>(QStringLiteral("Line%1").arg(i)))
             fillBackground(line, kHighlight);
