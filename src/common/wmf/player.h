@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "devicecontext.h"
+#include "metafiledata.h"
+#include "objecttable.h"
+#include "recordreader.h"
+#include "textdecoder.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+#include <QTransform>
+
+#include <vector>
+
+namespace wortilo::wmf {
+
+// Plays a parsed metafile's records onto a QPainter, as Windows would play them into a frame:
+// logical coordinates go through the window/viewport mapping into device space, and device space's
+// frame is stretched onto the target rectangle. Geometry is mapped by us (not by the painter) so
+// arcs, pen widths and fonts follow Windows' rules; the painter only gets the final stretch.
+class Player
+{
+public:
+    // Upper bound on the work one rendering may do (records, points, pixels/64, path elements).
+    static constexpr qint64 kMaxWork = 40'000'000;
+    static constexpr int kMaxSavedStates = 1024;
+
+    Player(const MetafileData &data, QPainter &painter);
+
+    void play(const QRectF &target);
+
+    // The device-space bounds of everything the file draws, for files that state no size at all.
+    static QRectF contentBounds(const MetafileData &data);
+
+private:
+    void reset();
+    bool playRecord(const RecordRef &record);
+
+    // Mapping helpers (logical → device space, clamped to a safe range).
+    QPointF dev(QPointF logical) const;
+    QRectF devRect(const QRectF &logical) const;
+    QColor color(quint32 colorRef) const;
+
+    // Painter state.
+    void applyClip();
+    bool preparePen();   // false when nothing would be drawn (ROP2 no-op)
+    bool prepareBrush();
+    bool prepareRop(QColor *forced);
+    QPen makePen() const;
+    QBrush makeBrush(const BrushObject &brush) const;
+    QBrush patternBrush(const QImage &pattern) const;
+    void resetComposition();
+
+    // Drawing.
+    void flushLines();
+    void readPoints(const RecordReader &r, qsizetype offset, qsizetype count, QPolygonF &out);
+    void drawPolygon(const RecordReader &r);
+    void drawPolyline(const RecordReader &r);
+    void drawPolyPolygon(const RecordReader &r);
+    void drawShape(const QPainterPath &path, bool fill, bool stroke);
+    void drawArc(const RecordReader &r, int kind);
+    void drawText(QPointF reference, const char *bytes, qsizetype length, quint16 options,
+                  const QRectF *rect, const RecordReader *dxReader, qsizetype dxOffset, qsizetype dxCount);
+    void drawTextOut(const RecordReader &r);
+    void drawExtTextOut(const RecordReader &r);
+    void drawBitmap(const QImage &image, QRectF source, QPointF destPos, QSizeF destSize, quint32 rop);
+    void fillDeviceRect(const QRectF &deviceRect, quint32 rop);
+    void bitBlt(const RecordReader &r, quint16 function);
+    void fillPath(const QPainterPath &path, const QBrush &brush, QPainter::CompositionMode mode);
+
+    // Objects and state records.
+    void createPen(const RecordReader &r);
+    void createBrush(const RecordReader &r);
+    void createDibPatternBrush(const RecordReader &r);
+    void createPatternBrush(const RecordReader &r);
+    void createFont(const RecordReader &r);
+    void createPalette(const RecordReader &r);
+    void createRegion(const RecordReader &r);
+    void selectObject(int index);
+    void selectClipRegion(int index);
+    void intersectClip(const QRectF &deviceRect);
+    void excludeClip(const QRectF &deviceRect);
+    QPainterPath regionPath(const QRegion &region) const;
+    void restoreDc(int which);
+    QFont qfontFor(const FontObject &font, qreal pixelSize, qreal *ascent, qreal *descent);
+
+    const MetafileData &m_data;
+    QPainter &m_painter;
+    DeviceContext m_dc;
+    std::vector<DeviceContext> m_saved;
+    ObjectTable m_objects;
+    TextDecoder m_text;
+
+    QTransform m_world;      // device space → painter device
+    qreal m_kx = 1, m_ky = 1; // pixels per device unit on each axis
+    qreal m_zoom = 1;         // pixels per natural (96 dpi) pixel: scales dash and pattern sizes
+    QRectF m_clampBox;        // device-space range kept away from the rasteriser's limits
+    QRectF m_frame;
+    qint64 m_work = 0;
+    bool m_stateDirty = true; // the painter's pen/brush/composition need setting again
+    bool m_wantAntialias = true;
+    quint64 m_nextFontId = 1;
+
+    QPainterPath m_lines; // pending MOVETO/LINETO segments, stroked together
+    QPolygonF m_points;   // reused point buffer
+
+    // Cache of the last font built for text.
+    quint64 m_fontKeyId = 0;
+    int m_fontKeySize = -1;
+    QFont m_font;
+    qreal m_fontAscent = 0, m_fontDescent = 0, m_fontEmScale = 1;
+};
+
+} // namespace wortilo::wmf
