@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: MIT
+// Picture loading: the formats by content, natural sizes, stretched rendering, and files that
+// must come out unloadable without hanging or eating memory.
+#include "common/picture.h"
+#include "exercises/testpictures.h"
+
+#include <QtTest>
+#include <sys/resource.h>
+
+using namespace wortilo;
+using namespace testpictures;
+
+namespace {
+
+long peakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A placeable metafile whose bounding box is width × height units at unitsPerInch, drawing
+// one rectangle over the whole box with the default pen and brush.
+QByteArray placeableMetafile(int width, int height, int unitsPerInch)
+{
+    QByteArray wmf;
+    auto put16 = [&wmf](int v) {
+        wmf.append(char(v & 0xFF));
+        wmf.append(char((v >> 8) & 0xFF));
+    };
+    auto put32 = [&put16](quint32 v) {
+        put16(int(v & 0xFFFF));
+        put16(int(v >> 16));
+    };
+    put32(0x9AC6CDD7u);
+    put16(0);
+    put16(0);
+    put16(0);
+    put16(width);
+    put16(height);
+    put16(unitsPerInch);
+    put32(0);
+    quint16 checksum = 0;
+    for (int i = 0; i < 20; i += 2)
+        checksum ^= quint16(uchar(wmf[i]) | uchar(wmf[i + 1]) << 8);
+    put16(checksum);
+    const QList<QList<int>> records = {{0x020B, 0, 0}, {0x020C, height, width}, {0x041B, height, width, 0, 0}, {0x0000}};
+    int words = 9;
+    int largest = 0;
+    for (const QList<int> &r : records) {
+        words += 3 + int(r.size()) - 1;
+        largest = qMax(largest, 3 + int(r.size()) - 1);
+    }
+    put16(1);
+    put16(9);
+    put16(0x0300);
+    put32(quint32(words));
+    put16(0);
+    put32(quint32(largest));
+    put16(0);
+    for (const QList<int> &r : records) {
+        put32(quint32(3 + r.size() - 1));
+        put16(r[0]);
+        for (qsizetype i = 1; i < r.size(); ++i)
+            put16(r[i]);
+    }
+    return wmf;
+}
+
+bool near(QRgb a, QColor b, int tolerance = 40)
+{
+    return qAbs(qRed(a) - b.red()) <= tolerance && qAbs(qGreen(a) - b.green()) <= tolerance
+           && qAbs(qBlue(a) - b.blue()) <= tolerance;
+}
+
+} // namespace
+
+class TestPicture : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString file(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        if (!writeFile(path, bytes))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+private Q_SLOTS:
+    void emptyPicture()
+    {
+        const Picture empty;
+        QVERIFY(empty.isEmpty());
+        QVERIFY(!empty.isLoaded());
+        QCOMPARE(empty.naturalSizeTwips(), QSize(0, 0));
+        QVERIFY(empty.render(QSize(10, 10)).isNull());
+    }
+
+    // Every format loads by its content, whatever the file is called, with its natural size in
+    // twips (15 per pixel, in int range) and the landscape rule width ≥ height.
+    void formats_data()
+    {
+        QTest::addColumn<QByteArray>("writeAs");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("bmp") << QByteArray("BMP") << "derHund.bmp" << QSize(64, 48) << QByteArray("bmp") << true;
+        QTest::newRow("jpeg") << QByteArray("JPEG") << "dieKatze.jpg" << QSize(48, 64) << QByteArray("jpeg") << false;
+        QTest::newRow("gif") << QByteArray("GIF") << "dasUfo.gif" << QSize(30, 20) << QByteArray("gif") << true;
+        QTest::newRow("square") << QByteArray("BMP") << "dasQuadrat.bmp" << QSize(50, 50) << QByteArray("bmp") << true;
+        QTest::newRow("one higher") << QByteArray("GIF") << "derTurm.gif" << QSize(50, 51) << QByteArray("gif") << false;
+        QTest::newRow("jpeg named bmp") << QByteArray("JPEG") << "dasFoto.bmp" << QSize(40, 30) << QByteArray("jpeg") << true;
+        QTest::newRow("gif named jpg") << QByteArray("GIF") << "dieMaus.jpg" << QSize(10, 30) << QByteArray("gif") << false;
+        QTest::newRow("bmp named wmf") << QByteArray("BMP") << "derBaum.wmf" << QSize(20, 10) << QByteArray("bmp") << true;
+        QTest::newRow("wide beyond 16 bits") << QByteArray("BMP") << "dieBrücke.bmp" << QSize(2185, 4) << QByteArray("bmp") << true;
+        QTest::newRow("high beyond 16 bits") << QByteArray("JPEG") << "derMast.jpg" << QSize(8, 3000) << QByteArray("jpeg") << false;
+        QTest::newRow("both beyond 16 bits") << QByteArray("BMP") << "dasFeld.bmp" << QSize(2300, 2200) << QByteArray("bmp") << true;
+    }
+    void formats()
+    {
+        QFETCH(QByteArray, writeAs);
+        QFETCH(QString, name);
+        QFETCH(QSize, pixels);
+        QFETCH(QByteArray, format);
+        QFETCH(bool, landscape);
+        const QImage image = makeImage(pixels.width(), pixels.height());
+        const QByteArray bytes = writeAs == "GIF" ? encodeGif(image) : encode(image, writeAs.constData());
+        const Picture picture = Picture::load(file(name, bytes));
+        QVERIFY(picture.isLoaded());
+        QCOMPARE(picture.format(), format);
+        QCOMPARE(picture.naturalSizePixels(), pixels);
+        QCOMPARE(picture.naturalSizeTwips(), QSize(pixels.width() * 15, pixels.height() * 15));
+        QCOMPARE(picture.isLandscape(), landscape);
+    }
+
+    // A picture is stretched to exactly the size asked for, without keeping its aspect ratio:
+    // the outer fill reaches every corner and the middle block stays in the middle.
+    void renderStretched_data()
+    {
+        QTest::addColumn<QByteArray>("writeAs");
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<QSize>("target");
+        QTest::newRow("bmp wide into square") << QByteArray("BMP") << QSize(80, 20) << QSize(120, 120);
+        QTest::newRow("gif tall into landscape") << QByteArray("GIF") << QSize(20, 80) << QSize(353, 257);
+        QTest::newRow("jpeg shrunk") << QByteArray("JPEG") << QSize(400, 300) << QSize(40, 90);
+        QTest::newRow("same size") << QByteArray("BMP") << QSize(353, 257) << QSize(353, 257);
+    }
+    void renderStretched()
+    {
+        QFETCH(QByteArray, writeAs);
+        QFETCH(QSize, pixels);
+        QFETCH(QSize, target);
+        const QColor fill(0, 0, 255), block(255, 255, 0);
+        const QImage image = makeImage(pixels.width(), pixels.height(), fill, block);
+        const QByteArray bytes = writeAs == "GIF" ? encodeGif(image) : encode(image, writeAs.constData());
+        const Picture picture = Picture::fromData(bytes);
+        QVERIFY(picture.isLoaded());
+        const QImage shown = picture.render(target);
+        QCOMPARE(shown.size(), target);
+        const int w = target.width(), h = target.height();
+        for (const QPoint corner : {QPoint(1, 1), QPoint(w - 2, 1), QPoint(1, h - 2), QPoint(w - 2, h - 2)})
+            QVERIFY2(near(shown.pixel(corner), fill), qPrintable(QStringLiteral("corner %1,%2").arg(corner.x()).arg(corner.y())));
+        QVERIFY(near(shown.pixel(w / 2, h / 2), block));
+        // The block covers the middle half in both directions.
+        QVERIFY(near(shown.pixel(w * 3 / 10, h / 2), block));
+        QVERIFY(near(shown.pixel(w / 2, h * 7 / 10), block));
+        QVERIFY(near(shown.pixel(w / 10, h / 2), fill));
+        QVERIFY(near(shown.pixel(w / 2, h * 9 / 10), fill));
+    }
+
+    // Files that are missing, empty, cut off, not a picture or of a hostile size are
+    // unloadable: natural size 0 × 0, nothing rendered.
+    void unloadable_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QImage image = makeImage(120, 80);
+        const QByteArray jpeg = encode(image, "JPEG");
+        const QByteArray bmp = encode(image, "BMP");
+        const QByteArray gif = encodeGif(image);
+        QTest::newRow("zero bytes") << QByteArray();
+        QTest::newRow("text") << QByteArray("Dies ist kein Bild, nur Text.\n");
+        QTest::newRow("jpeg half") << jpeg.left(jpeg.size() / 2);
+        QTest::newRow("jpeg without end marker") << jpeg.left(jpeg.size() - 2);
+        QTest::newRow("jpeg header only") << jpeg.left(20);
+        QTest::newRow("bmp half") << bmp.left(bmp.size() / 2);
+        QTest::newRow("bmp one byte short") << bmp.left(bmp.size() - 1);
+        QTest::newRow("bmp header only") << bmp.left(54);
+        QTest::newRow("gif half") << gif.left(gif.size() / 2);
+        QTest::newRow("gif without block end") << gif.left(gif.size() - 2);
+        QTest::newRow("gif header only") << gif.left(13);
+        QTest::newRow("bmp bomb 60000 x 60000") << bmpHeaderOnly(60000, 60000);
+        QTest::newRow("bmp bomb 60000 x 1") << bmpHeaderOnly(60000, 1);
+        QTest::newRow("gif bomb 60000 x 60000") << gifHeaderOnly(60000, 60000);
+        QTest::newRow("wider than the limit") << encode(makeImage(Picture::kMaxSide + 1, 2), "BMP");
+        QTest::newRow("png is not a vocabulary format") << encode(image, "PNG");
+        QTest::newRow("bytes of a metafile header only") << QByteArray::fromHex("d7cdc69a0000");
+    }
+    void unloadable()
+    {
+        QFETCH(QByteArray, bytes);
+        const long before = peakKilobytes();
+        const Picture picture = Picture::load(file(QStringLiteral("derText.bmp"), bytes));
+        QVERIFY(picture.isUnloadable());
+        QCOMPARE(picture.naturalSizeTwips(), QSize(0, 0));
+        QVERIFY(picture.render(QSize(50, 50)).isNull());
+        // Refused before anything large was allocated.
+        QVERIFY2(peakKilobytes() - before < 32 * 1024, "a hostile header made the loader allocate memory");
+    }
+
+    void missingFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("no such file") << m_dir.filePath(QStringLiteral("derGeist.jpg"));
+        QTest::newRow("empty path") << QString();
+        QTest::newRow("a folder") << m_dir.path();
+    }
+    void missingFile()
+    {
+        QFETCH(QString, path);
+        QVERIFY(Picture::load(path).isUnloadable());
+    }
+
+    // The largest picture within the limits still loads.
+    void largestAllowed()
+    {
+        const Picture picture = Picture::fromData(encode(makeImage(Picture::kMaxSide, 2), "BMP"));
+        QVERIFY(picture.isLoaded());
+        QCOMPARE(picture.naturalSizeTwips(), QSize(Picture::kMaxSide * 15, 30));
+    }
+
+    // A metafile measures its bounding box in its own units per inch and is drawn at the size
+    // asked for, not scaled from a bitmap.
+    void metafile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("twips");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("two inches by one") << placeableMetafile(2000, 1000, 1000) << QSize(2880, 1440) << true;
+        QTest::newRow("one inch by three") << placeableMetafile(1440, 4320, 1440) << QSize(1440, 4320) << false;
+        QTest::newRow("beyond 16 bits") << placeableMetafile(30000, 1000, 1000) << QSize(43200, 1440) << true;
+    }
+    void metafile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, twips);
+        QFETCH(bool, landscape);
+        const Picture picture = Picture::load(file(QStringLiteral("derPlan.wmf"), bytes));
+        QVERIFY(picture.isLoaded());
+        QCOMPARE(picture.format(), QByteArray("wmf"));
+        // The exact measure is the metafile renderer's business (and tested there); here it
+        // must come through as twips, not as pixels or 16-bit values.
+        const QSize natural = picture.naturalSizeTwips();
+        QVERIFY2(qAbs(natural.width() - twips.width()) <= 2 && qAbs(natural.height() - twips.height()) <= 2,
+                 qPrintable(QStringLiteral("%1 x %2 twips").arg(natural.width()).arg(natural.height())));
+        QCOMPARE(picture.naturalSizePixels(), QSize((natural.width() + 7) / 15, (natural.height() + 7) / 15));
+        QCOMPARE(picture.isLandscape(), landscape);
+        const QImage shown = picture.render(QSize(353, 257));
+        QCOMPARE(shown.size(), QSize(353, 257));
+        // The rectangle covers the whole picture, so its middle is drawn.
+        QCOMPARE(qAlpha(shown.pixel(176, 128)), 255);
+    }
+
+    // Copies share the loaded picture; two loads of one file do not.
+    void copiesShare()
+    {
+        const QString path = file(QStringLiteral("dasHaus.bmp"), encode(makeImage(10, 10), "BMP"));
+        const Picture a = Picture::load(path);
+        const Picture b = a;
+        QVERIFY(a.isSameAs(b));
+        QVERIFY(!a.isSameAs(Picture::load(path)));
+        QVERIFY(!a.isSameAs(Picture()));
+    }
+};
+
+QTEST_MAIN(TestPicture)
+#include "tst_picture.moc"
