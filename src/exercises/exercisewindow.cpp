@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+#include "exercisewindow.h"
+
+#include "common/drawingsurface.h"
+#include "common/fonts.h"
+#include "common/host.h"
+#include "common/palette.h"
+#include "common/twips.h"
+#include "pictureframe.h"
+
+#include <QPushButton>
+
+namespace wortilo {
+
+namespace {
+QRect pixels(const QRect &t)
+{
+    return twipsRect(t.x(), t.y(), t.width(), t.height());
+}
+} // namespace
+
+ExerciseWindow::ExerciseWindow(Host &host, std::unique_ptr<WordFrame> frame, const QString &caption,
+                               const FrameLayout &layout, QWidget *parent)
+    : ActivityWindow(host, parent), m_frame(std::move(frame))
+{
+    setWindowTitle(caption);
+    setClientSizeTwips(layout.client.width(), layout.client.height(), layout.resizable);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kWindowColour);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    // Image2 lies above Image1; an empty frame draws nothing, so the one that shows the
+    // picture is always seen.
+    m_image1 = new PictureFrame(this);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setAccessibleName(QStringLiteral("Bild"));
+    m_image1->setGeometry(pixels(layout.image1));
+    m_image2 = new PictureFrame(this);
+    m_image2->setObjectName(QStringLiteral("Image2"));
+    m_image2->setAccessibleName(QStringLiteral("Bild"));
+    m_image2->setGeometry(pixels(layout.image2));
+
+    m_strip = new DrawingSurface(this);
+    m_strip->setObjectName(QStringLiteral("Picture1"));
+    m_strip->setAccessibleName(QStringLiteral("Wort"));
+    m_strip->setFont(verdana(36, true));
+    m_strip->setGeometry(pixels(layout.strip));
+
+    m_bar = new QWidget(this);
+    m_bar->setObjectName(QStringLiteral("Shape1"));
+    QPalette barPalette = m_bar->palette();
+    barPalette.setColor(QPalette::Window, kBarColour);
+    m_bar->setPalette(barPalette);
+    m_bar->setAutoFillBackground(true);
+    m_bar->setGeometry(pixels(layout.bar));
+
+    m_previous = addButton(layout.previousName, QStringLiteral("<<"), layout.previous, 14.25);
+    m_cancel = addButton(QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."), layout.cancel, 9.75);
+    m_next = addButton(layout.nextName, QStringLiteral(">>"), layout.next, 14.25);
+    m_previous->setAccessibleName(QStringLiteral("Nächstes Wort"));
+    m_next->setAccessibleName(QStringLiteral("Nächstes Wort"));
+    connect(m_previous, &QPushButton::clicked, this, [this] { previousClicked(); });
+    connect(m_next, &QPushButton::clicked, this, [this] { nextClicked(); });
+    connect(m_cancel, &QPushButton::clicked, this, [this] { cancelClicked(); });
+
+    m_frame->setView(this);
+}
+
+QPushButton *ExerciseWindow::addButton(const QString &name, const QString &caption, const QRect &twipsRect,
+                                       double points)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setFont(verdana(points, true));
+    button->setGeometry(pixels(twipsRect));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void ExerciseWindow::activate()
+{
+    centre();
+    m_strip->setBackgroundColor(host().background());
+    presentNewWord();
+}
+
+void ExerciseWindow::presentNewWord()
+{
+    m_frame->neueswort();
+    m_frame->wortzeigen();
+}
+
+void ExerciseWindow::previousClicked()
+{
+    if (m_frame->hasWord())
+        presentNewWord();
+}
+
+void ExerciseWindow::nextClicked()
+{
+    if (m_frame->hasWord())
+        presentNewWord();
+}
+
+void ExerciseWindow::cancelClicked()
+{
+    if (!m_keepPicturesOnCancel)
+        m_frame->clearPictures();
+    leave();
+}
+
+void ExerciseWindow::drawStrip(const QList<StripGlyph> &glyphs)
+{
+    m_strip->clear();
+    for (const StripGlyph &glyph : glyphs)
+        m_strip->print(glyph.text, paletteColor(glyph.colour));
+}
+
+void ExerciseWindow::picturesChanged()
+{
+    m_image1->setPicture(m_frame->landscapeFrame());
+    m_image2->setPicture(m_frame->portraitFrame());
+}
+
+void ExerciseWindow::stripChanged()
+{
+    drawStrip(m_frame->strip());
+    m_strip->setAccessibleDescription(m_frame->noun());
+}
+
+} // namespace wortilo

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "common/activitywindow.h"
+#include "wordframe.h"
+
+#include <QRect>
+#include <memory>
+
+class QPushButton;
+
+namespace wortilo {
+
+class DrawingSurface;
+class PictureFrame;
+
+// Where a window puts the controls of the exercise frame, in twips.
+struct FrameLayout {
+    QSize client;            // client area
+    bool resizable = false;  // resizable border (the controls keep their places)
+    QRect image1;            // landscape frame
+    QRect image2;            // portrait frame
+    QRect strip;             // word strip Picture1
+    QRect bar;               // Shape1 behind the buttons
+    QRect previous;          // "<<"
+    QRect cancel;            // "Abbruch . . ."
+    QRect next;              // ">>"
+    QString previousName = QStringLiteral("Command2");
+    QString nextName = QStringLiteral("Command3");
+};
+
+// The exercise frame as a window: the picture frames Image1 and Image2, the word strip
+// Picture1, the bar Shape1 with "<<", "Abbruch . . ." and ">>", and the frame's event handlers.
+// The seven word exercises extend it; their logic extends WordFrame.
+class ExerciseWindow : public ActivityWindow, protected WordFrameView
+{
+    Q_OBJECT
+public:
+    static inline const QColor kWindowColour = QColor(192, 192, 255);
+    static inline const QColor kBarColour = QColor(128, 128, 255);
+
+    // Centres the window, gives the strip the user's background colour and presents a word.
+    void activate() override;
+
+    WordFrame &frame() const { return *m_frame; }
+    PictureFrame *image1() const { return m_image1; }
+    PictureFrame *image2() const { return m_image2; }
+    DrawingSurface *strip() const { return m_strip; }
+    QPushButton *previousButton() const { return m_previous; }
+    QPushButton *cancelButton() const { return m_cancel; }
+    QPushButton *nextButton() const { return m_next; }
+
+protected:
+    ExerciseWindow(Host &host, std::unique_ptr<WordFrame> frame, const QString &caption, const FrameLayout &layout,
+                   QWidget *parent);
+
+    // A new word: neueswort, then wortzeigen.
+    virtual void presentNewWord();
+    // "<<" and ">>": a new word, when there is any word to draw at all.
+    virtual void previousClicked();
+    virtual void nextClicked();
+    // "Abbruch . . .": empties the pictures (unless the window keeps them) and leaves.
+    virtual void cancelClicked();
+    void setKeepPicturesOnCancel(bool keep) { m_keepPicturesOnCancel = keep; }
+
+    // A button placed in twips, with its caption, name and font size (bold Verdana).
+    QPushButton *addButton(const QString &name, const QString &caption, const QRect &twipsRect, double points);
+    // Prints the pieces on the strip from its left edge, after clearing it.
+    void drawStrip(const QList<StripGlyph> &glyphs);
+
+    // WordFrameView: shows the frame's pictures, draws its strip.
+    void picturesChanged() override;
+    void stripChanged() override;
+
+private:
+    std::unique_ptr<WordFrame> m_frame;
+    PictureFrame *m_image1 = nullptr;
+    PictureFrame *m_image2 = nullptr;
+    DrawingSurface *m_strip = nullptr;
+    QWidget *m_bar = nullptr;
+    QPushButton *m_previous = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QPushButton *m_next = nullptr;
+    bool m_keepPicturesOnCancel = false;
+};
+
+} // namespace wortilo

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "exercisewindow.h"
+
+namespace wortilo {
+
+class Reading;
+
+// Form2: the reading window ("Lesen"), a picture with its noun in the letter colours.
+class Form2 : public ExerciseWindow
+{
+    Q_OBJECT
+public:
+    explicit Form2(Host &host, QWidget *parent = nullptr);
+
+    Reading &reading() const;
+};
+
+} // namespace wortilo

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#include "form3.h"
+
+#include "articleexercise.h"
+
+#include <QPushButton>
+
+namespace wortilo {
+
+namespace {
+FrameLayout articleLayout()
+{
+    FrameLayout l;
+    l.client = QSize(10815, 7590);
+    l.image1 = QRect(2760, 840, 5295, 3855);
+    l.image2 = QRect(3480, 120, 3855, 5295);
+    l.strip = QRect(120, 5520, 10575, 1215);
+    l.bar = QRect(120, 6840, 10575, 615);
+    l.previous = QRect(240, 6960, 1095, 375);
+    l.cancel = QRect(4320, 6960, 2175, 375);
+    l.next = QRect(9480, 6960, 1095, 375);
+    l.previousName = QStringLiteral("Command5");
+    l.nextName = QStringLiteral("Command6");
+    return l;
+}
+} // namespace
+
+Form3::Form3(Host &host, QWidget *parent)
+    : ExerciseWindow(host, std::make_unique<ArticleChoice>(host), QStringLiteral("ortilo (Begleiter)"),
+                     articleLayout(), parent)
+{
+    const struct {
+        const char *name;
+        const char *article;
+        int top;
+    } buttons[] = {{"Command2", "der", 1080}, {"Command3", "die", 2280}, {"Command4", "das", 3480}};
+    for (const auto &b : buttons) {
+        const QString article = QString::fromLatin1(b.article);
+        QPushButton *button = addButton(QString::fromLatin1(b.name), article, QRect(360, b.top, 1335, 975), 20.25);
+        connect(button, &QPushButton::clicked, this, [this, article] { answer(article); });
+    }
+}
+
+ArticleChoice &Form3::articleChoice() const
+{
+    return static_cast<ArticleChoice &>(frame());
+}
+
+void Form3::answer(const QString &article)
+{
+    articleChoice().check(article);
+}
+
+} // namespace wortilo

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "exercisewindow.h"
+
+namespace wortilo {
+
+class ArticleChoice;
+
+// Form3: the article window ("Begleiter"), the child picks der, die or das for the noun shown.
+class Form3 : public ExerciseWindow
+{
+    Q_OBJECT
+public:
+    explicit Form3(Host &host, QWidget *parent = nullptr);
+
+    ArticleChoice &articleChoice() const;
+
+private:
+    void answer(const QString &article);
+};
+
+} // namespace wortilo

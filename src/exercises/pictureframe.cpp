@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#include "pictureframe.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace wortilo {
+
+PictureFrame::PictureFrame(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents, true);
+}
+
+void PictureFrame::setPicture(const Picture &picture)
+{
+    if (picture.isSameAs(m_picture))
+        return;
+    m_picture = picture;
+    m_rendered = QImage();
+    setAttribute(Qt::WA_TransparentForMouseEvents, picture.isEmpty());
+    update();
+}
+
+void PictureFrame::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isEmpty())
+        return;
+    QPainter p(this);
+    if (m_picture.isLoaded() && m_rendered.size() != size())
+        m_rendered = m_picture.render(size());
+    if (!m_picture.isLoaded() || m_rendered.isNull()) {
+        p.fillRect(rect(), kPlaceholder);
+        return;
+    }
+    p.drawImage(0, 0, m_rendered);
+}
+
+void PictureFrame::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void PictureFrame::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        Q_EMIT clicked();
+}
+
+} // namespace wortilo
