@@ -523,7 +523,7 @@ void Form1::onFilterToggled(bool checked)
 
 void Form1::iniload()
 {
-    const SettingsRead read = readSettingsFile(m_folder.path() + QStringLiteral("/WORTILO.INI"));
+    const SettingsRead read = readSettingsFile(m_folder.path() + u'/' + kSettingsFileName);
     const Settings &v = read.values;
     const int good = read.goodLines;
     QCheckBox *const switches[] = {m_check2, m_check3, m_check4, m_check5};
@@ -558,7 +558,7 @@ void Form1::inisave()
     s.blue = m_vscroll[2]->value();
     s.letters = m_store.selectedLetters();
     // When the file cannot be written the old one stays as it was; the program ends all the same.
-    writeSettingsFile(m_folder.path() + QStringLiteral("/WORTILO.INI"), s);
+    writeSettingsFile(m_folder.path() + u'/' + kSettingsFileName, s);
 }
 
 void Form1::farbfelder()
