@@ -2,6 +2,7 @@
 #include "picture.h"
 
 #include "twips.h"
+#include "common/wmf/metafile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,12 +11,6 @@
 #include <cmath>
 #include <optional>
 
-#if __has_include("common/wmf/metafile.h")
-#include "common/wmf/metafile.h"
-#define WORTILO_HAVE_WMF 1
-#else
-#define WORTILO_HAVE_WMF 0
-#endif
 
 namespace wortilo {
 
@@ -25,9 +20,7 @@ struct Picture::Data {
     QSize twips;
     QSize pixels;
     QImage raster;
-#if WORTILO_HAVE_WMF
     std::optional<wmf::Metafile> metafile;
-#endif
 };
 
 namespace {
@@ -209,7 +202,6 @@ Picture Picture::fromData(const QByteArray &bytes)
     data->format = format;
 
     if (format == "wmf") {
-#if WORTILO_HAVE_WMF
         auto metafile = wmf::Metafile::parse(bytes);
         if (!metafile)
             return unloadable();
@@ -222,9 +214,6 @@ Picture Picture::fromData(const QByteArray &bytes)
         data->pixels = pixels;
         data->status = Status::Loaded;
         return Picture(std::move(data));
-#else
-        return unloadable();
-#endif
     }
 
     const bool complete = format == "bmp" ? bmpComplete(bytes)
@@ -284,10 +273,8 @@ QImage Picture::render(const QSize &pixelSize) const
 {
     if (!isLoaded() || pixelSize.isEmpty())
         return {};
-#if WORTILO_HAVE_WMF
     if (m_data->metafile)
         return m_data->metafile->toImage(pixelSize);
-#endif
     if (m_data->raster.size() == pixelSize)
         return m_data->raster;
     return m_data->raster.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
