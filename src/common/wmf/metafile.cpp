@@ -67,11 +67,11 @@ std::optional<Metafile> Metafile::parse(const QByteArray &bytes)
 
     qsizetype pos = 0;
     bool placeable = false;
-    QRect box;
+    QRectF box; // left, top, right, bottom as stored (right and bottom are exclusive)
     int unitsPerInch = 0;
     if (file.u32(0) == kPlaceableKey) {
         placeable = true;
-        box = QRect(QPoint(file.i16(6), file.i16(8)), QPoint(file.i16(10), file.i16(12)));
+        box = QRectF(QPointF(file.i16(6), file.i16(8)), QPointF(file.i16(10), file.i16(12)));
         unitsPerInch = file.u16(14);
         pos = kPlaceableSize;
     }
@@ -121,7 +121,7 @@ std::optional<Metafile> Metafile::parse(const QByteArray &bytes)
     if (usableBox) {
         // The window starts as the bounding box; the file's own window (if any) replaces it and is
         // stretched onto the same viewport, so the box only decides the size.
-        const QRectF b = QRectF(box).normalized();
+        const QRectF b = box.normalized();
         data->windowOrg = b.topLeft();
         data->windowExt = QPointF(b.width(), b.height());
         data->viewportOrg = QPointF(0, 0);

@@ -726,9 +726,11 @@ void Player::selectClipRegion(int index)
         m_dc.clip.rect = devRect(QRectF(b.x(), b.y(), b.width(), b.height()));
         m_dc.clip.path = QPainterPath();
     } else {
+        m_work += kClipElementCost * 5 * region->region.rectCount();
+        if (region->region.rectCount() * 5 > kMaxClipElements)
+            return;
         m_dc.clip.kind = ClipArea::Path;
         m_dc.clip.path = regionPath(region->region);
-        m_work += region->region.rectCount();
     }
     applyClip();
 }
@@ -749,7 +751,7 @@ void Player::intersectClip(const QRectF &rect)
     case ClipArea::Path: {
         QPainterPath r;
         r.addRect(rect);
-        m_work += clip.path.elementCount();
+        m_work += kClipElementCost * clip.path.elementCount();
         clip.path = clip.path.intersected(r);
         break;
     }
@@ -770,14 +772,35 @@ void Player::excludeClip(const QRectF &rect)
         clip.path.addRect(clip.rect);
     }
     clip.kind = ClipArea::Path;
-    m_work += 16 * clip.path.elementCount();
-    if (clip.path.elementCount() > 20000)
-        return; // a clip this complicated is an attack, not a drawing
+    // Path operations and clip rasterisation grow with the path: charge for them, and refuse to
+    // build clips more complicated than any drawing needs.
+    m_work += kClipElementCost * clip.path.elementCount();
+    if (clip.path.elementCount() > kMaxClipElements)
+        return;
     clip.path = clip.path.subtracted(r);
     applyClip();
 }
 
 // ---- drawing -------------------------------------------------------------------------------------
+
+void Player::limitDashes(QPen &pen, const QPainterPath &path) const
+{
+    if (pen.style() == Qt::SolidLine || pen.style() == Qt::NoPen)
+        return;
+    // Each dash becomes a piece of path for the rasteriser; far too many of them (a long line at a
+    // huge zoom) would take minutes, so such a line is drawn solid.
+    qreal length = 0;
+    for (int i = 1; i < path.elementCount(); ++i) {
+        const QPainterPath::Element &a = path.elementAt(i - 1), &b = path.elementAt(i);
+        length += std::abs(b.x - a.x) * m_kx + std::abs(b.y - a.y) * m_ky;
+    }
+    qreal period = 0;
+    for (qreal v : pen.dashPattern())
+        period += v;
+    const qreal widthPixels = pen.isCosmetic() ? 1 : pen.widthF() * std::max(m_kx, m_ky);
+    if (!(period * widthPixels > 0) || length / (period * widthPixels) > 100000)
+        pen.setStyle(Qt::SolidLine);
+}
 
 void Player::flushLines()
 {
@@ -785,6 +808,9 @@ void Player::flushLines()
         return;
     m_work += m_lines.elementCount();
     if (preparePen() && m_painter.pen().style() != Qt::NoPen) {
+        QPen pen = m_painter.pen();
+        limitDashes(pen, m_lines);
+        m_painter.setPen(pen);
         m_painter.setBrush(Qt::NoBrush);
         m_painter.drawPath(m_lines);
     }
@@ -816,6 +842,7 @@ void Player::drawShape(const QPainterPath &path, bool fill, bool stroke)
         if (brush.style() != Qt::NoBrush)
             brush = QBrush(forced);
     }
+    limitDashes(pen, path);
     m_painter.setPen(pen);
     m_painter.setBrush(brush);
     m_painter.drawPath(path);

@@ -28,6 +28,9 @@ public:
     // Upper bound on the work one rendering may do (records, points, pixels/64, path elements).
     static constexpr qint64 kMaxWork = 40'000'000;
     static constexpr int kMaxSavedStates = 1024;
+    // Clip paths cost per element, both to build and to rasterise.
+    static constexpr qint64 kClipElementCost = 500;
+    static constexpr int kMaxClipElements = 4000;
 
     Player(const MetafileData &data, QPainter &painter);
 
@@ -57,6 +60,7 @@ private:
 
     // Drawing.
     void flushLines();
+    void limitDashes(QPen &pen, const QPainterPath &path) const;
     void readPoints(const RecordReader &r, qsizetype offset, qsizetype count, QPolygonF &out);
     void drawPolygon(const RecordReader &r);
     void drawPolyline(const RecordReader &r);
