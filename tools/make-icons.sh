@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Regenerates Wortilo's application icon: a bold capital W (DejaVu Sans Bold) in dark blue on a yellow
-# rounded square. data/wortilo.svg holds the W as a path, so it looks the same without the font;
+# Regenerates Wortilo's application icon: a bold capital W (DejaVu Sans Bold) in gold on a dark blue
+# square, the W the main window shows in its corner. data/wortilo.svg holds the W as a path, so it looks the same without the font;
 # data/icons/wortilo-N.png are its renderings for the icon theme and the program's window icon.
 #
 #   tools/make-icons.sh
@@ -26,9 +26,9 @@ trap 'rm -rf "$work"' EXIT
 export HOME="$work" LC_ALL=C.UTF-8
 
 SIZE=256          # user units of the icon
-WIDTH=196         # width of the W
-BACKGROUND='#ffc02e'
-LETTER='#1d3461'
+WIDTH=192         # width of the W: about what a 3/4-size bold W takes
+BACKGROUND='#0000a0'
+LETTER='#ffc800'
 
 # 1. The W alone, as a path.
 cat >"$work/w.svg" <<EOF
@@ -52,7 +52,7 @@ transform=$(awk -v x="$bx" -v y="$by" -v w="$bw" -v h="$bh" -v s="$SIZE" -v W="$
 cat >data/wortilo.svg <<EOF
 <svg xmlns="http://www.w3.org/2000/svg" width="$SIZE" height="$SIZE" viewBox="0 0 $SIZE $SIZE">
   <title>Wortilo</title>
-  <rect x="4" y="4" width="248" height="248" rx="44" fill="$BACKGROUND"/>
+  <rect width="$SIZE" height="$SIZE" rx="24" fill="$BACKGROUND"/>
   <path fill="$LETTER" transform="$transform" d="$d"/>
 </svg>
 EOF
