@@ -6,6 +6,7 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl-dev
   fonts-dejavu-core
+  desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do
