@@ -6,5 +6,8 @@ cd "$(dirname "$(readlink -f "$0")")"
 ./tools/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build --parallel "$(nproc)" --target wortilo
-cd bilder
-exec ../build/wortilo
+# Started the way the installed program starts: in the user's own picture folder
+# (${XDG_DATA_HOME:-~/.local/share}/wortilo), filled from bilder/ on the first start, so that
+# running it never changes the checkout.
+export WORTILO_SEED="$PWD/bilder" WORTILO_BIN="$PWD/build/wortilo"
+exec sh data/wortilo-launcher.sh.in
