@@ -83,9 +83,11 @@ bool bmpComplete(const QByteArray &d)
         compression = le32(d, 30);
         sizeImage = le32(d, 34);
     }
-    if (width <= 0 || height == 0 || bitsPerPixel <= 0)
-        return false;
     height = height < 0 ? -height : height;
+    // Sizes past the limits are refused anyway; checking first keeps the arithmetic in range.
+    if (width <= 0 || height == 0 || width > Picture::kMaxSide || height > Picture::kMaxSide || bitsPerPixel <= 0
+        || bitsPerPixel > 64)
+        return false;
     qint64 pixelBytes = 0;
     if (compression == 0 || compression == 3 || compression == 6) {
         const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
