@@ -194,6 +194,8 @@ private Q_SLOTS:
         QTest::newRow("gif header only") << gif.left(13);
         QTest::newRow("bmp bomb 60000 x 60000") << bmpHeaderOnly(60000, 60000);
         QTest::newRow("bmp bomb 60000 x 1") << bmpHeaderOnly(60000, 1);
+        QTest::newRow("bmp bomb at the 32-bit limit") << bmpHeaderOnly(0x7FFFFFFF, 0x7FFFFFFF);
+        QTest::newRow("bmp bomb top-down, most negative height") << bmpHeaderOnly(1000, 0x80000000u);
         QTest::newRow("gif bomb 60000 x 60000") << gifHeaderOnly(60000, 60000);
         QTest::newRow("wider than the limit") << encode(makeImage(Picture::kMaxSide + 1, 2), "BMP");
         QTest::newRow("png is not a vocabulary format") << encode(image, "PNG");
