@@ -237,6 +237,9 @@ private Q_SLOTS:
         QCOMPARE(window->palette().color(QPalette::Window), QColor(192, 192, 255));
         QCOMPARE(window->findChild<QWidget *>(QStringLiteral("Shape1"))->palette().color(QPalette::Window),
                  QColor(128, 128, 255));
+        // The strip keeps its own font (Verdana 36 pt bold) whatever font the window has.
+        QCOMPARE(window->strip()->font().pixelSize(), verdana(36, true).pixelSize());
+        QVERIFY(window->strip()->font().bold());
         QVERIFY(!window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     }
