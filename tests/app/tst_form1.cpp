@@ -124,6 +124,8 @@ void TestForm1::startUpShowsMenu()
     QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 0 Nomen "));
     QCOMPARE(f.menu->wordStore().entries().size(), 3);
     QCOMPARE(f.child<QLabel>("Label7")->palette().color(QPalette::Window), QColor(255, 200, 0));
+    QVERIFY(QFile::exists(QStringLiteral(":/wortilo/icon.png"))); // the W of the corner and the window icon
+    QVERIFY(!f.menu->windowIcon().isNull());
     QCOMPARE(f.button("Command20")->text(), QStringLiteral("A B C"));
     QCOMPARE(f.button("Command20")->geometry(), QRect(368, 392, 97, 33));
     for (const char *panel : {"Picture3", "Picture4", "Picture5", "Picture6"})
