@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs what is missing, builds Wortilo in Release mode and starts it on the bundled pictures.
+# Installs what is missing, builds Wortilo in Release mode and starts it the way the installed
+# launcher does: in the per-user picture folder, seeded from bilder/ on the first start.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 ./tools/install-deps.sh
