@@ -89,6 +89,8 @@ private Q_SLOTS:
     void quitWithYesWritesSilently();
     void closeBoxWritesAndTells();
     void settingsRoundTrip();
+    void damagedSettings_data();
+    void damagedSettings();
     void panelsToggle();
     void switchedOffOptions();
     void colourPick();
@@ -306,6 +308,57 @@ void TestForm1::settingsRoundTrip()
         }
         QCOMPARE(f.ini(), written);
     }
+}
+
+void TestForm1::damagedSettings_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("switches"); // Check2..Check5 as 0/1
+    QTest::addColumn<int>("consonant");
+    QTest::addColumn<int>("vowel");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QString>("letters");
+    const QColor black(0, 0, 0);
+    QTest::newRow("missing") << QByteArray() << "1001" << 10 << 12 << black << "";
+    QTest::newRow("empty") << QByteArray("") << "1001" << 10 << 12 << black << "";
+    QTest::newRow("four lines") << QByteArray(" 0 \r\n 1 \r\n 1 \r\n 0 \r\n") << "0110" << 10 << 12 << black << "";
+    QTest::newRow("letter in line 6") << QByteArray(" 1 \r\n 1 \r\n 0 \r\n 1 \r\n 3 \r\n x \r\n 9 \r\n 9 \r\n 9 \r\nABC\r\n")
+                                      << "1101" << 3 << 12 << black << "";
+    QTest::newRow("16 as colour") << QByteArray(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 16 \r\n 1 \r\n 9 \r\n 9 \r\n 9 \r\nABC\r\n")
+                                  << "1001" << 10 << 12 << black << "";
+    QTest::newRow("256 as blue") << QByteArray(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 2 \r\n 4 \r\n 10 \r\n 20 \r\n 256 \r\nABC\r\n")
+                                 << "1001" << 2 << 4 << QColor(10, 20, 0) << "";
+    QTest::newRow("LF and UTF-8") << QByteArray(" 1\n 0\n 0\n 1\n 10\n 12\n 1\n 2\n 3\n\xC3\x84\xC3\x9F\n")
+                                  << "1001" << 10 << 12 << QColor(1, 2, 3) << "Äß";
+    QByteArray garbage(4096, '\0');
+    for (int i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 7919) % 251);
+    QTest::newRow("garbage") << garbage << "1001" << 10 << 12 << black << "";
+}
+
+void TestForm1::damagedSettings()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, switches);
+    QFETCH(int, consonant);
+    QFETCH(int, vowel);
+    QFETCH(QColor, background);
+    QFETCH(QString, letters);
+    Fixture f(words(3), ini);
+    QVERIFY(f.menu->startUp());
+    QString shown;
+    for (const char *name : {"Check2", "Check3", "Check4", "Check5"})
+        shown += f.child<QCheckBox>(name)->isChecked() ? u'1' : u'0';
+    QCOMPARE(shown, switches);
+    QCOMPARE(mitlautfarbe, consonant);
+    QCOMPARE(int(selbstlautfarbe), vowel);
+    QCOMPARE(f.menu->background(), background);
+    QCOMPARE(f.menu->wordStore().selectedLetters(), letters);
+    QCOMPARE(f.messages.count(), 0);
+    // quitting writes a complete file again
+    f.menu->show();
+    f.menu->close();
+    QCOMPARE(f.ini().count("\r\n"), 10);
 }
 
 void TestForm1::panelsToggle()
