@@ -606,7 +606,7 @@ void Player::createDibPatternBrush(const RecordReader &r)
     }
     if (brush.pattern.isNull())
         brush.style = rec::BsNull;
-    m_work += qint64(brush.pattern.width()) * brush.pattern.height() / 64;
+    m_work += qint64(brush.pattern.width()) * brush.pattern.height() / kPixelsPerWork;
     m_objects.add(brush);
 }
 
@@ -621,7 +621,7 @@ void Player::createPatternBrush(const RecordReader &r)
         const RecordReader sub(reinterpret_cast<const uchar *>(bitmap.constData()), bitmap.size());
         brush.pattern = DibDecoder::decodeBitmap16(sub, 0);
         brush.monoPattern = brush.pattern.format() == QImage::Format_Mono;
-        m_work += qint64(brush.pattern.width()) * brush.pattern.height() / 64;
+        m_work += qint64(brush.pattern.width()) * brush.pattern.height() / kPixelsPerWork;
     }
     if (brush.pattern.isNull())
         brush.style = rec::BsNull;
@@ -1016,7 +1016,7 @@ void Player::drawText(QPointF reference, const char *bytes, qsizetype length, qu
                       const RecordReader *dxReader, qsizetype dxOffset, qsizetype dxCount)
 {
     const FontObject &f = m_dc.font;
-    m_work += 16 + length;
+    m_work += kTextCost + kCharacterCost * length;
     if (rect && (options & rec::EtoOpaque))
         fillPath([&] { QPainterPath p; p.addRect(devRect(*rect)); return p; }(), QBrush(color(m_dc.bkColor)),
                  QPainter::CompositionMode_SourceOver);
@@ -1215,7 +1215,7 @@ void Player::bitBlt(const RecordReader &r, quint16 fn)
 
 void Player::drawBitmap(const QImage &image, QRectF source, QPointF destPos, QSizeF destSize, quint32 rop)
 {
-    m_work += qint64(image.width()) * image.height() / 64;
+    m_work += qint64(image.width()) * image.height() / kPixelsPerWork;
     const QPointF a = dev(destPos), b = dev(destPos + QPointF(destSize.width(), destSize.height()));
     bool flipX = b.x() < a.x(), flipY = b.y() < a.y();
     if (source.width() < 0) {

@@ -298,6 +298,23 @@ void TestWmfParse::hostileFiles_data()
         QTest::newRow("rle overflow") << b.build();
     }
     {
+        WmfBuilder b = base(); // thousands of compressed bitmaps that each unpack to 16 million pixels
+        QByteArray dib;
+        for (quint32 v : {40u, 4096u, 4096u})
+            WmfBuilder::put32(dib, v);
+        WmfBuilder::put16(dib, 1);
+        WmfBuilder::put16(dib, 8);
+        WmfBuilder::put32(dib, 1); // BI_RLE8
+        dib += QByteArray(12, '\0');
+        WmfBuilder::put32(dib, 2); // two colours
+        WmfBuilder::put32(dib, 0);
+        dib += QByteArray::fromHex("0000ff00ffffff00") + QByteArray::fromHex("0001");
+        for (int i = 0; i < 2000; ++i)
+            b.stretchDib(0, 0, 100, 100, dib, QSize(4096, 4096));
+        b.rectangle(0, 0, 10, 10);
+        QTest::newRow("bitmap flood") << b.build();
+    }
+    {
         WmfBuilder b = base(); // a tiny window makes every unit huge: giant font, far coordinates
         b.windowExt(1, 1).font(-32767, "Arial").select(2).pen(1, 1, Qt::blue).select(3);
         b.textOut(0, 0, "Huge").moveTo(-32768, -32768).lineTo(32767, 32767).rectangle(0, 0, 1, 1);
