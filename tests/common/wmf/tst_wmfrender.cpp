@@ -97,6 +97,7 @@ private Q_SLOTS:
     void bitmapRecords();
     void patternFillsWithoutBitmap();
     void monochromeDeviceBitmap();
+    void colourDeviceBitmaps();
     void text_data();
     void text();
     void rotatedText();
@@ -530,6 +531,27 @@ void TestWmfRender::monochromeDeviceBitmap()
     EXPECT_COLOR(img, 75, 25, QColor(Qt::green));
     EXPECT_COLOR(img, 25, 75, QColor(Qt::green));
     EXPECT_COLOR(img, 75, 75, QColor(Qt::red));
+}
+
+void TestWmfRender::colourDeviceBitmaps()
+{
+    // Bitmap16 rows run top-down. 24 bits: blue, green, red per pixel; 4 bits: the VGA colours.
+    WmfBuilder b = picture();
+    QByteArray rows24;
+    rows24 += QByteArray::fromHex("0000ff00ff00") + QByteArray(2, '\0'); // red, green (+ padding)
+    rows24 += QByteArray::fromHex("ff000000ffff") + QByteArray(2, '\0'); // blue, yellow
+    b.stretchBlt16(0, 0, 100, 50, 24, QSize(2, 2), rows24);
+    QByteArray rows4 = QByteArray::fromHex("9a00") + QByteArray::fromHex("c000"); // red green / blue black
+    b.stretchBlt16(0, 50, 100, 50, 4, QSize(2, 2), rows4);
+    const QImage img = render(b);
+    EXPECT_COLOR(img, 25, 12, QColor(Qt::red));
+    EXPECT_COLOR(img, 75, 12, QColor(Qt::green));
+    EXPECT_COLOR(img, 25, 37, QColor(Qt::blue));
+    EXPECT_COLOR(img, 75, 37, QColor(Qt::yellow));
+    EXPECT_COLOR(img, 25, 62, QColor(Qt::red));
+    EXPECT_COLOR(img, 75, 62, QColor(Qt::green));
+    EXPECT_COLOR(img, 25, 87, QColor(Qt::blue));
+    EXPECT_COLOR(img, 75, 87, QColor(Qt::black));
 }
 
 void TestWmfRender::text_data()

@@ -273,6 +273,27 @@ public:
             p += row.leftJustified(widthBytes, '\0', true);
         return recordBytes(BitBlt, p);
     }
+    // STRETCHBLT with a device-dependent Bitmap16 of the given depth (rows top-down, word-aligned).
+    WmfBuilder &stretchBlt16(int x, int y, int w, int h, int bpp, QSize size, const QByteArray &rows)
+    {
+        QByteArray p;
+        put32(p, 0x00CC0020);
+        put16(p, size.height());
+        put16(p, size.width());
+        put16(p, 0);
+        put16(p, 0);
+        put16(p, h);
+        put16(p, w);
+        put16(p, y);
+        put16(p, x);
+        put16(p, 0);
+        put16(p, size.width());
+        put16(p, size.height());
+        put16(p, int(rows.size() / size.height()));
+        p += char(1);
+        p += char(bpp);
+        return recordBytes(StretchBlt, p + rows);
+    }
     WmfBuilder &dibPatternBrush(const QByteArray &dib)
     {
         QByteArray p;
