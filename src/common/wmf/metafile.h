@@ -26,6 +26,8 @@ class Metafile
 public:
     // Parses a WMF (with or without the 22-byte placeable header). std::nullopt when the data
     // is not a metafile we can draw (text, truncated header, nothing drawable...).
+    // The bytes are kept (implicitly shared), so data made by QByteArray::fromRawData must outlive
+    // the Metafile.
     static std::optional<Metafile> parse(const QByteArray &data);
     // The picture's natural size in whole twips (1440 per inch; 15 twips per pixel at 96 dpi).
     QSize naturalSizeTwips() const;
