@@ -20,10 +20,11 @@ struct FrameLayout {
     QRect image1;            // landscape frame
     QRect image2;            // portrait frame
     QRect strip;             // word strip Picture1
-    QRect bar;               // Shape1 behind the buttons
-    QRect previous;          // "<<"
-    QRect cancel;            // "Abbruch . . ."
-    QRect next;              // ">>"
+    // The bar and its buttons stand in the same place in every exercise window.
+    QRect bar = QRect(120, 6840, 10575, 615);      // Shape1 behind the buttons
+    QRect previous = QRect(240, 6960, 1095, 375);  // "<<"
+    QRect cancel = QRect(4320, 6960, 2175, 375);   // "Abbruch . . ."
+    QRect next = QRect(9480, 6960, 1095, 375);     // ">>"
     QString previousName = QStringLiteral("Command2");
     QString nextName = QStringLiteral("Command3");
 };

@@ -15,10 +15,6 @@ FrameLayout articleLayout()
     l.image1 = QRect(2760, 840, 5295, 3855);
     l.image2 = QRect(3480, 120, 3855, 5295);
     l.strip = QRect(120, 5520, 10575, 1215);
-    l.bar = QRect(120, 6840, 10575, 615);
-    l.previous = QRect(240, 6960, 1095, 375);
-    l.cancel = QRect(4320, 6960, 2175, 375);
-    l.next = QRect(9480, 6960, 1095, 375);
     l.previousName = QStringLiteral("Command5");
     l.nextName = QStringLiteral("Command6");
     return l;
