@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "common/fonts.h"
 #include "common/messages.h"
+#include "timing.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,17 +18,6 @@ public:
     Answer show(const QString &, const QString &, Buttons, Answer defaultButton) override { return defaultButton; }
 };
 
-template <class F> double bestOf(int runs, F &&f)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
 } // namespace
 
 int main(int argc, char *argv[])
