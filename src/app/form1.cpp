@@ -228,49 +228,23 @@ void Form1::buildLayout()
     on("Command20", [this] { openActivity(A::Abc, 5, true, false); });
     on("Command18", [this] { openActivity(A::Fange, 1, false, false); });
     on("Command15", [this] { openUsageView(); });
-    on("Command21", [this] {
-        const bool shown = panelShown(m_picture5);
-        setPanelShown(m_picture3, false);
-        setPanelShown(m_picture4, false);
-        setPanelShown(m_picture6, false);
-        setPanelShown(m_picture5, !shown);
-    });
+    on("Command21", [this] { togglePanel(m_picture5); });
     on("Command4", [this] {
         if (!m_check3->isChecked())
             return abgeschaltet();
-        setPanelShown(m_picture4, false);
-        setPanelShown(m_picture5, false);
-        setPanelShown(m_picture6, false);
-        if (panelShown(m_picture3)) {
-            setPanelShown(m_picture3, false);
-        } else {
-            setPanelShown(m_picture3, true);
+        if (togglePanel(m_picture3))
             farbprobe();
-        }
     });
     on("Command8", [this] {
         if (!m_check4->isChecked())
             return abgeschaltet();
-        setPanelShown(m_picture3, false);
-        setPanelShown(m_picture5, false);
-        setPanelShown(m_picture6, false);
-        if (panelShown(m_picture4)) {
-            setPanelShown(m_picture4, false);
-        } else {
-            setPanelShown(m_picture4, true);
+        if (togglePanel(m_picture4))
             m_check1->setChecked(false);
-        }
     });
     on("Command9", [this] {
         if (!m_check5->isChecked())
             return abgeschaltet();
-        setPanelShown(m_picture3, false);
-        setPanelShown(m_picture4, false);
-        setPanelShown(m_picture5, false);
-        if (panelShown(m_picture6)) {
-            setPanelShown(m_picture6, false);
-        } else {
-            setPanelShown(m_picture6, true);
+        if (togglePanel(m_picture6)) {
             m_check1->setChecked(false);
             m_text1->setFocus();
             m_text1->setText(m_label5->text());
@@ -405,8 +379,22 @@ void Form1::buildPanels()
     });
     connect(m_text1, &QLineEdit::returnPressed, done, &QPushButton::click);
 
-    for (QWidget *panel : std::initializer_list<QWidget *>{m_picture3, m_picture4, m_picture5, m_picture6})
+    for (QWidget *panel : panels())
         setPanelShown(panel, false);
+}
+
+std::array<QWidget *, 4> Form1::panels() const
+{
+    return {m_picture3, m_picture4, m_picture5, m_picture6};
+}
+
+// At most one panel is shown: opening one hides the others.
+bool Form1::togglePanel(QWidget *panel)
+{
+    const bool show = !panelShown(panel);
+    for (QWidget *p : panels())
+        setPanelShown(p, p == panel && show);
+    return show;
 }
 
 // Panels are shown and hidden by moving them into and out of the client area.

@@ -85,6 +85,9 @@ private:
     void onFilterToggled(bool checked);
     void onLetterClicked(int row);
     void refreshLetterList();
+    std::array<QWidget *, 4> panels() const;
+    // Shows the panel and hides the others, or hides it when it is shown; true when now shown.
+    bool togglePanel(QWidget *panel);
     void setPanelShown(QWidget *panel, bool shown);
     bool panelShown(const QWidget *panel) const;
     void setConsonantColour(int index);
