@@ -8,6 +8,7 @@
 #include "common/globals.h"
 #include "common/messages.h"
 #include "common/palette.h"
+#include "common/shape.h"
 #include "common/twips.h"
 #include "usage/form11.h"
 #include "words/settingsfile.h"
@@ -41,7 +42,7 @@ constexpr int kHiddenTop = 7200;
 void fillBackground(QWidget *w, const QColor &colour)
 {
     QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
+    pal.setColor(w->backgroundRole(), colour); // a check box fills with its button colour
     w->setPalette(pal);
     w->setAutoFillBackground(true);
 }
@@ -67,15 +68,12 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &tex
     return button;
 }
 
-QFrame *makeShape(QWidget *parent, const QString &name, const QRect &twips, const QColor &fill,
-                  const QColor &border = Qt::black)
+Shape *makeShape(QWidget *parent, const QString &name, const QRect &twips, const QColor &fill,
+                 const QColor &border = Qt::black)
 {
-    auto *shape = new QFrame(parent);
+    auto *shape = new Shape(parent, fill, border);
     shape->setObjectName(name);
     shape->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    shape->setAttribute(Qt::WA_TransparentForMouseEvents); // shapes do not catch presses
-    shape->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid %3; }")
-                             .arg(name, fill.name(), border.name()));
     return shape;
 }
 
@@ -179,7 +177,7 @@ void Form1::buildLayout()
     connect(m_check1, &QCheckBox::toggled, this, &Form1::onFilterToggled);
 
     // Decoration: a frame around the name, count and filter, lines that set off the menu.
-    makeShape(this, QStringLiteral("Shape1"), QRect(720, 1560, 2895, 2175), kWindowColour, QColor(0, 0, 128))->lower();
+    makeShape(this, QStringLiteral("Shape1"), QRect(720, 1560, 2895, 2175), Qt::transparent, QColor(0, 0, 128))->lower();
     makeLine(this, QStringLiteral("Line1"), QRect(120, 1320, 3480, 0));
     makeLine(this, QStringLiteral("Line2"), QRect(120, 3960, 10425, 0));
     makeLine(this, QStringLiteral("Line3"), QRect(1740, 4080, 0, 2310));
@@ -187,8 +185,8 @@ void Form1::buildLayout()
     makeLine(this, QStringLiteral("Line5"), QRect(8160, 1080, 2400, 0));
     makeLine(this, QStringLiteral("Line6"), QRect(7200, 4080, 0, 2310));
     makeLine(this, QStringLiteral("Line7"), QRect(120, 6450, 10425, 0));
-    makeShape(this, QStringLiteral("Shape5"), QRect(8340, 60, 615, 615), kWindowColour, QColor(0, 0, 128))->lower();
-    makeShape(this, QStringLiteral("Shape6"), QRect(300, 60, 1080, 1080), kWindowColour, QColor(0, 0, 128))->lower();
+    makeShape(this, QStringLiteral("Shape5"), QRect(8340, 60, 615, 615), Qt::transparent, QColor(0, 0, 128))->lower();
+    makeShape(this, QStringLiteral("Shape6"), QRect(300, 60, 1080, 1080), Qt::transparent, QColor(0, 0, 128))->lower();
     makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Heute ist der"), QRect(1440, 420, 1800, 300), bold);
 
     struct MenuButton {
@@ -262,7 +260,7 @@ void Form1::buildPanels()
     m_picture5->setObjectName(QStringLiteral("Picture5"));
     m_picture5->resize(twipsSize(4095, 2295));
     fillBackground(m_picture5, kPanelColour);
-    makeShape(m_picture5, QStringLiteral("Shape4"), QRect(60, 60, 3975, 2175), kPanelColour, QColor(0, 0, 128));
+    makeShape(m_picture5, QStringLiteral("Shape4"), QRect(60, 60, 3975, 2175), Qt::transparent, QColor(0, 0, 128));
     auto check = [&](const char *name, const char *text, int top, bool on) {
         auto *box = new QCheckBox(QString::fromUtf8(text), m_picture5);
         box->setObjectName(QString::fromLatin1(name));
@@ -337,7 +335,9 @@ void Form1::buildPanels()
     m_list3->setGeometry(twipsRect(4320, 120, 2415, 2190));
     m_list3->setFont(bold);
     m_list3->setSelectionMode(QAbstractItemView::NoSelection);
-    m_list3->setStyleSheet(QStringLiteral("QListWidget { background-color: rgb(224, 224, 224); }"));
+    QPalette grey = m_list3->palette();
+    grey.setColor(QPalette::Base, QColor(224, 224, 224));
+    m_list3->setPalette(grey);
     auto *letterCancel = makeButton(m_picture4, QStringLiteral("Command5"), QStringLiteral("Abbruch"), 120, 1920, 1335);
     auto *all = makeButton(m_picture4, QStringLiteral("Command6"), QStringLiteral("A l l e"), 1560, 1920, 1215);
     auto *none = makeButton(m_picture4, QStringLiteral("Command7"), QStringLiteral("Keiner"), 2880, 1920, 1335);
@@ -365,7 +365,9 @@ void Form1::buildPanels()
     m_text1->setAccessibleName(QStringLiteral("Neuer Name"));
     m_text1->setGeometry(twipsRect(240, 720, 4575, 495));
     m_text1->setFont(verdana(12));
-    m_text1->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(192, 255, 255); }"));
+    QPalette light = m_text1->palette();
+    light.setColor(QPalette::Base, QColor(192, 255, 255));
+    m_text1->setPalette(light);
     auto *nameCancel = makeButton(m_picture6, QStringLiteral("Command24"), QStringLiteral("Abbruch"), 240, 1380);
     auto *done = makeButton(m_picture6, QStringLiteral("Command25"), QStringLiteral("Fertig!"), 3360, 1380);
     connect(nameCancel, &QPushButton::clicked, this, [this] { setPanelShown(m_picture6, false); });
@@ -457,7 +459,6 @@ void Form1::bildersuchen()
     fillBackground(m_label5, kHighlight);
     fillBackground(m_label7, kHighlight);
     fillBackground(m_check1, kHighlight);
-    m_check1->setStyleSheet(QStringLiteral("QCheckBox { background-color: %1; }").arg(kHighlight.name()));
     for (int i = 1; i <= 6; ++i)
         if (auto *line = findChild<QFrame *>(QStringLiteral("Line%1").arg(i)))
             fillBackground(line, kHighlight);
@@ -565,11 +566,10 @@ void Form1::farbfelder()
     setShapeColour(m_shape3, selbstlautfarbe);
 }
 
-void Form1::setShapeColour(QWidget *shape, int index)
+void Form1::setShapeColour(Shape *shape, int index)
 {
     shape->setProperty("paletteIndex", index);
-    shape->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid black; }")
-                             .arg(shape->objectName(), paletteColor(index).name()));
+    shape->setFillColor(paletteColor(index));
 }
 
 void Form1::setConsonantColour(int index)

@@ -23,6 +23,7 @@ class ColourPanel;
 class DrawingSurface;
 class Form11;
 class Messages;
+class Shape;
 
 // Form1: the main window with the menu, the word count, the "Filter" switch and the four
 // settings panels. It owns the shared state the activity windows read.
@@ -93,7 +94,7 @@ private:
     void setConsonantColour(int index);
     void setVowelColour(int index);
     void onColourPanelPress(QPoint twipsPos);
-    void setShapeColour(QWidget *shape, int index);
+    void setShapeColour(Shape *shape, int index);
 
     Messages &m_messages;
     PictureFolder m_folder;
@@ -115,7 +116,7 @@ private:
     QCheckBox *m_check2 = nullptr, *m_check3 = nullptr, *m_check4 = nullptr, *m_check5 = nullptr;
     // Colour panel
     ColourPanel *m_picture3 = nullptr;
-    QWidget *m_shape2 = nullptr, *m_shape3 = nullptr;
+    Shape *m_shape2 = nullptr, *m_shape3 = nullptr;
     DrawingSurface *m_hintergrund = nullptr;
     std::array<QScrollBar *, 3> m_vscroll{};
     // Letter panel

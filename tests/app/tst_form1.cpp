@@ -125,8 +125,11 @@ void TestForm1::startUpShowsMenu()
     // no settings file: nothing selected, so the letter filter shows no noun
     QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 0 Nomen "));
     QCOMPARE(f.menu->wordStore().entries().size(), 3);
-    QCOMPARE(f.child<QLabel>("Label7")->palette().color(QPalette::Window), QColor(255, 200, 0));
-    QVERIFY(QFile::exists(QStringLiteral(":/wortilo/icon.png"))); // the W of the corner and the window icon
+    for (const char *highlighted : {"Label5", "Label7", "Check1"}) {
+        QWidget *w = f.child<QWidget>(highlighted);
+        QCOMPARE(w->grab().toImage().pixelColor(w->width() - 3, 2), QColor(255, 200, 0));
+    }
+    QVERIFY(QFile::exists(QStringLiteral(":/wortilo/icon-32.png"))); // the W of the corner and the window icon
     QVERIFY(!f.menu->windowIcon().isNull());
     QCOMPARE(f.button("Command20")->text(), QStringLiteral("A B C"));
     QCOMPARE(f.button("Command20")->geometry(), QRect(368, 392, 97, 33));
