@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu-core
   desktop-file-utils
 )
