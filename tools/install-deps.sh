@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages Wortilo needs to build, run and test, but only those that are missing.
+# With arguments, installs those packages instead (the picture and icon generators use this).
 set -euo pipefail
 packages=(
   cmake make g++ pkg-config
@@ -8,6 +9,9 @@ packages=(
   fonts-dejavu-core
   desktop-file-utils
 )
+if (($#)); then
+  packages=("$@")
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -22,13 +22,7 @@ need=()
 for tool in rsvg-convert:librsvg2-bin "$MAGICK":imagemagick inkscape:inkscape python3:python3 npm:npm; do
   command -v "${tool%%:*}" >/dev/null || need+=("${tool#*:}")
 done
-if ((${#need[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
-fi
+((${#need[@]} == 0)) || tools/install-deps.sh "${need[@]}"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -13,13 +13,7 @@ for tool in rsvg-convert:librsvg2-bin inkscape:inkscape python3:python3; do
   command -v "${tool%%:*}" >/dev/null || need+=("${tool#*:}")
 done
 fc-list | grep -q 'DejaVuSans-Bold' || need+=(fonts-dejavu-core)
-if ((${#need[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
-fi
+((${#need[@]} == 0)) || tools/install-deps.sh "${need[@]}"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
