@@ -3,8 +3,8 @@
 // bare Qt window, on a picture folder given as the first argument (default: the bundled one).
 #include "app/activities.h"
 #include "app/form1.h"
-#include "common/fonts.h"
-#include "common/messages.h"
+#include "widgets/fonts.h"
+#include "core/messages.h"
 #include "timing.h"
 
 #include <QApplication>

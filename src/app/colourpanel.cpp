@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "colourpanel.h"
 
-#include "common/palette.h"
-#include "common/twips.h"
+#include "core/palette.h"
+#include "core/twips.h"
 
 #include <QMouseEvent>
 #include <algorithm>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "common/drawingsurface.h"
+#include "widgets/drawingsurface.h"
 
 namespace wortilo {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "common/folder.h"
-#include "common/host.h"
+#include "pictures/folder.h"
+#include "core/host.h"
 #include "words/wordstore.h"
 
 #include <QPointer>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/activities.h"
 #include "app/form1.h"
-#include "common/appicon.h"
-#include "common/fonts.h"
-#include "common/qtmessages.h"
+#include "widgets/appicon.h"
+#include "widgets/fonts.h"
+#include "widgets/qtmessages.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "articleexercise.h"
 
-#include "common/messages.h"
+#include "core/messages.h"
 
 namespace wortilo {
 

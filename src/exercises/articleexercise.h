@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "common/host.h"
+#include "core/host.h"
 #include "wordframe.h"
 
 namespace wortilo {

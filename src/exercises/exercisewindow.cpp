@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "exercisewindow.h"
 
-#include "common/drawingsurface.h"
-#include "common/fonts.h"
-#include "common/host.h"
-#include "common/palette.h"
-#include "common/twips.h"
+#include "widgets/drawingsurface.h"
+#include "widgets/fonts.h"
+#include "core/host.h"
+#include "core/palette.h"
+#include "core/twips.h"
 #include "pictureframe.h"
 
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "common/activitywindow.h"
+#include "widgets/activitywindow.h"
 #include "wordframe.h"
 
 #include <QRect>

@@ -2,8 +2,8 @@
 #include "form4.h"
 
 #include "articleexercise.h"
-#include "common/fonts.h"
-#include "common/twips.h"
+#include "widgets/fonts.h"
+#include "core/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

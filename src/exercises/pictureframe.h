@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "common/picture.h"
+#include "pictures/picture.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "reading.h"
 
-#include "common/host.h"
+#include "core/host.h"
 
 namespace wortilo {
 

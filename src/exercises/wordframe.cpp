@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "wordframe.h"
 
-#include "common/folder.h"
-#include "common/germantext.h"
-#include "common/globals.h"
-#include "common/host.h"
-#include "common/random.h"
+#include "pictures/folder.h"
+#include "core/germantext.h"
+#include "core/globals.h"
+#include "core/host.h"
+#include "core/random.h"
 
 namespace wortilo {
 

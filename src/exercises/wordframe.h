@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "common/picture.h"
+#include "pictures/picture.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form11.h"
 
-#include "common/fonts.h"
-#include "common/twips.h"
+#include "widgets/fonts.h"
+#include "core/twips.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "common/activitywindow.h"
-#include "common/host.h"
+#include "widgets/activitywindow.h"
+#include "core/host.h"
 
 #include <QStringList>
 #include <array>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settingsfile.h"
 
-#include "common/germantext.h"
+#include "core/germantext.h"
 
 #include <QByteArrayView>
 #include <QFile>

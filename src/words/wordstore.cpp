@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "wordstore.h"
 
-#include "common/germantext.h"
+#include "core/germantext.h"
 
 #include <algorithm>
 

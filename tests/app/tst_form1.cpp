@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/form1.h"
-#include "common/activitywindow.h"
-#include "common/globals.h"
-#include "common/palette.h"
+#include "widgets/activitywindow.h"
+#include "core/globals.h"
+#include "core/palette.h"
 #include "support/fakemessages.h"
 #include "usage/form11.h"
 

@@ -2,11 +2,11 @@
 // The reading, article and completion windows driven as a child drives them: opened by the
 // menu, buttons clicked, and what they show read back, down to the colours of the letters
 // drawn on the word strip.
-#include "common/drawingsurface.h"
-#include "common/fonts.h"
-#include "common/globals.h"
-#include "common/palette.h"
-#include "common/twips.h"
+#include "widgets/drawingsurface.h"
+#include "widgets/fonts.h"
+#include "core/globals.h"
+#include "core/palette.h"
+#include "core/twips.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "exercises/form4.h"

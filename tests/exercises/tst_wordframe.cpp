@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The exercise frame and the answer checks of reading, article choice and completion, without
 // any widget: deck passes, word forms, strip colours, picture fitting, usage records, messages.
-#include "common/globals.h"
+#include "core/globals.h"
 #include "exercises/articleexercise.h"
 #include "exercises/reading.h"
 #include "exercises/testpictures.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "common/messages.h"
+#include "core/messages.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "common/folder.h"
-#include "common/germantext.h"
+#include "pictures/folder.h"
+#include "core/germantext.h"
 #include "words/wordstore.h"
 
 #include <QtTest>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "common/drawingsurface.h"
-#include "common/fonts.h"
+#include "widgets/drawingsurface.h"
+#include "widgets/fonts.h"
 
 #include <QtTest>
 

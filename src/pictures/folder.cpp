@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "folder.h"
 
-#include "germantext.h"
+#include "core/germantext.h"
 
 #include <QFile>
 #include <QStringDecoder>

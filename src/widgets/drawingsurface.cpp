@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "drawingsurface.h"
 
-#include "twips.h"
+#include "core/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>

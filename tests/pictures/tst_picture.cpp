@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Picture loading: the formats by content, natural sizes, stretched rendering, and files that
 // must come out unloadable without hanging or eating memory.
-#include "common/picture.h"
+#include "pictures/picture.h"
 #include "exercises/testpictures.h"
 
 #include <QtTest>

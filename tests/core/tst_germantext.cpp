@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "common/germantext.h"
-#include "common/palette.h"
-#include "common/random.h"
-#include "common/twips.h"
+#include "core/germantext.h"
+#include "core/palette.h"
+#include "core/random.h"
+#include "core/twips.h"
 
 #include <QtTest>
 

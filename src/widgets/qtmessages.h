@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "messages.h"
+#include "core/messages.h"
 
 class QWidget;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/folder.h"
+#include "pictures/folder.h"
 
 #include <QtTest>
 

@@ -2,8 +2,8 @@
 #include "activitywindow.h"
 
 #include "appicon.h"
-#include "host.h"
-#include "twips.h"
+#include "core/host.h"
+#include "core/twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "picture.h"
 
-#include "twips.h"
-#include "common/wmf/metafile.h"
+#include "core/twips.h"
+#include "wmf/metafile.h"
 
 #include <QBuffer>
 #include <QFile>
