@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Times the main window's start-up (folder listing, settings, word list, first paint) against a
 // bare Qt window, on a picture folder given as the first argument (default: the bundled one).
-#include "app/activities.h"
 #include "app/form1.h"
+#include "core/clock.h"
+#include "session/session.h"
 #include "widgets/fonts.h"
 #include "core/messages.h"
 #include "timing.h"
@@ -30,9 +31,10 @@ int main(int argc, char *argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(WORTILO_BILDER);
 
     SilentMessages messages;
+    wortilo::SystemClock clock;
     auto startMenu = [&] {
-        wortilo::Form1 f(messages, folder);
-        wortilo::registerActivities(f);
+        wortilo::Session session(messages, folder, clock);
+        wortilo::Form1 f(session);
         f.startUp();
         f.show();
         QApplication::processEvents();

@@ -4,23 +4,35 @@
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "exercises/form4.h"
-#include "form1.h"
 
 namespace wortilo {
 
 namespace {
-template <class Window> Form1::Factory factory()
+template <class Window> ActivityWindow *create(Host &host)
 {
-    return [](Host &host) -> ActivityWindow * { return new Window(host); };
+    return new Window(host);
 }
 } // namespace
 
-void registerActivities(Form1 &menu)
+const ActivityTable &activityTable()
 {
-    using A = Form1::Activity;
-    menu.setFactory(A::Lesen, factory<Form2>());
-    menu.setFactory(A::Begleiter, factory<Form3>());
-    menu.setFactory(A::Ergaenzen, factory<Form4>());
+    using A = Activity;
+    static const ActivityTable table = {{
+        // activity      button       caption      left  top   heading      min gate           hides  window
+        {A::Lesen,     "Command2",  "Lesen",     3720, 4200, "Lesen",     3, Gate::TooFew,  true,  create<Form2>},
+        {A::Bildwahl,  "Command16", "Bildwahl",  3720, 5040, "Bildwahl",  3, Gate::TooFew,  false, nullptr},
+        {A::Wortwahl,  "Command13", "Wortwahl",  3720, 5880, "Wortwahl",  3, Gate::TooFew,  false, nullptr},
+        {A::Begleiter, "Command3",  "Begleiter", 5520, 4200, "Begleiter", 0, Gate::None,    true,  create<Form3>},
+        {A::Ergaenzen, "Command10", "Ergänzen",  5520, 5040, "Ergänzen",  0, Gate::None,    false, create<Form4>},
+        {A::Abc,       "Command20", "A B C",     5520, 5880, "A B C",     5, Gate::TooFew,  false, nullptr},
+        {A::Abschrift, "Command11", "Abschrift", 7320, 4200, "Abschrift", 0, Gate::None,    true,  nullptr},
+        {A::Diktat,    "Command12", "Diktat",    7320, 5040, "Diktat",    0, Gate::None,    false, nullptr},
+        {A::Teppich,   "Command19", "Teppich",   7320, 5880, "Teppich",   1, Gate::NoWords, false, nullptr},
+        {A::Fange,     "Command18", "Fange",     9120, 4200, "Fange",     1, Gate::NoWords, false, nullptr},
+        {A::Memory,    "Command17", "Memory",    9120, 5040, "Memory",    1, Gate::NoWords, false, nullptr},
+        {A::Galgen,    "Command14", "Galgen",    9120, 5880, "Galgen",    1, Gate::NoWords, false, nullptr},
+    }};
+    return table;
 }
 
 } // namespace wortilo

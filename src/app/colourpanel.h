@@ -2,25 +2,42 @@
 #pragma once
 #include "widgets/drawingsurface.h"
 
+#include <array>
+
+class QScrollBar;
+
 namespace wortilo {
 
-// Picture3, the colour panel: a drawing surface with the two rows of swatches that reports
-// mouse presses on itself (not on the background sample or its scroll bars) in twips.
+class Session;
+class Shape;
+
+// Picture3, the colour panel: two rows of swatches for the consonant and vowel colours with
+// their samples (Shape2, Shape3), and the background sample Hintergrund with its three scroll
+// bars for red, green and blue.
 class ColourPanel : public DrawingSurface
 {
     Q_OBJECT
 public:
-    using DrawingSurface::DrawingSurface;
+    ColourPanel(Session &session, QWidget *parent);
 
-Q_SIGNALS:
-    void pressed(QPoint twipsPos);
+private:
+    // Draws the two rows of swatches and their captions.
+    void farbfelder();
+    void pick(QPoint twipsPos);
+    void showColours();
+    void showBackgroundValues();
+    // The sample word "Hintergrund" in the letter colours on the shared background.
+    void drawSample();
 
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
+    Session &m_session;
+    Shape *m_consonantSample = nullptr;
+    Shape *m_vowelSample = nullptr;
+    DrawingSurface *m_background = nullptr;
+    std::array<QScrollBar *, 3> m_scrollBars{};
 };
 
 // Palette index chosen by a press at x twips: whole twips divided by 300; a press right of the
 // last swatch counts as the last colour.
-int swatchIndexAt(double xTwips);
+int swatchIndexAt(int xTwips);
 
 } // namespace wortilo

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "app/activities.h"
 #include "app/form1.h"
+#include "app/translations.h"
+#include "core/clock.h"
+#include "session/session.h"
 #include "widgets/appicon.h"
 #include "widgets/fonts.h"
 #include "widgets/qtmessages.h"
@@ -14,11 +16,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Wortilo"));
     QApplication::setWindowIcon(wortilo::appIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    wortilo::installGermanTranslations(app);
     wortilo::installFontSubstitutes();
 
     wortilo::QtMessages messages;
-    wortilo::Form1 menu(messages, QDir::currentPath());
-    wortilo::registerActivities(menu);
+    wortilo::SystemClock clock;
+    wortilo::Session session(messages, QDir::currentPath(), clock);
+    wortilo::Form1 menu(session);
     if (!menu.startUp())
         return 0; // no picture file: the message has been shown, nothing is written
     menu.show();

@@ -25,39 +25,6 @@ bool isVowel(QChar c)
 }
 
 namespace {
-// The stem of an entry: the part before the first ".".
-QString stemOf(const QString &entry)
-{
-    const qsizetype dot = entry.indexOf(u'.');
-    return dot < 0 ? entry : entry.left(dot);
-}
-} // namespace
-
-QString nounForm(const QString &entry)
-{
-    const QString noun = stemOf(entry).mid(3);
-    if (noun.isEmpty())
-        return noun;
-    return germanUpper(noun.left(1)) + germanLower(noun.mid(1));
-}
-
-QString articleOf(const QString &entry)
-{
-    const QString article = germanUpper(entry.left(3));
-    if (article == u"DER" || article == u"DIE" || article == u"DAS")
-        return germanLower(article);
-    return {};
-}
-
-QString displayForm(const QString &entry)
-{
-    const QString article = articleOf(entry);
-    if (article.isEmpty())
-        return nounForm(QStringLiteral("   ") + stemOf(entry));
-    return article + u' ' + nounForm(entry);
-}
-
-namespace {
 struct FoldedChar {
     char16_t base;
     int accent; // 0 plain, 1 umlaut or ß

@@ -1,38 +1,50 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "activity.h"
+#include "germantext.h"
+#include "word.h"
+
 #include <QColor>
-#include <QStringList>
+#include <QList>
 
 namespace wortilo {
 
+class Clock;
 class Messages;
 class PictureFolder;
+class Random;
 
-// The twelve lists of the usage view, one per activity, in the view's order.
-enum class UsageList {
-    Lesen, Bildwahl, Wortwahl, Begleiter, Ergaenzen, Abc, Abschrift, Diktat, Teppich, Fange, Memory, Galgen
+// The two letter colours as palette indices.
+struct LetterColours {
+    int consonant = 10;
+    int vowel = 12;
+    // Palette index in which character c is drawn.
+    int of(QChar c) const { return isVowel(c) ? vowel : consonant; }
 };
-inline constexpr int kUsageListCount = 12;
 
-// What an activity window may read from the main window, and how it hands control back.
-// The main window implements it; tests use a fake.
+// What an activity may read of the program's shared state, and how it hands control back.
+// The session implements it; tests use a fake.
 class Host
 {
 public:
     virtual ~Host() = default;
 
-    // The entries the activities draw their words from (the word list, narrowed to the letter
-    // filter's nouns while "Filter" is checked).
-    virtual QStringList activeEntries() const = 0;
+    // The words the activities draw from (the word list, narrowed to the letter filter's nouns
+    // while "Filter" is checked).
+    virtual QList<Word> activeWords() const = 0;
     // The background colour chosen on the colour panel.
     virtual QColor background() const = 0;
+    virtual LetterColours letterColours() const = 0;
     // Whether right answers are confirmed by a message ("Bestätigungen aktivieren").
     virtual bool confirmationsOn() const = 0;
     virtual QString playerName() const = 0;
-    // Appends a line to one list of the usage view (created on first use, not shown).
-    virtual void appendUsage(UsageList list, const QString &line) = 0;
+    // Appends a line to the activity's list of the usage view.
+    virtual void appendUsage(Activity activity, const QString &line) = 0;
     virtual Messages &messages() = 0;
     virtual const PictureFolder &pictureFolder() const = 0;
+    // The program's one random generator, and the clock the games seed it from.
+    virtual Random &random() = 0;
+    virtual Clock &clock() = 0;
     // Shows the main window again; called when an activity is left.
     virtual void returnToMenu() = 0;
     // True once the program is ending: windows closing then must not hand control back.

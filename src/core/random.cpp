@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "random.h"
 
-#include <QTime>
+#include "clock.h"
 
 namespace wortilo {
 
@@ -26,15 +26,9 @@ void Random::seed(std::uint32_t value)
     m_state = (value ^ (value >> 24)) & 0xFFFFFFu;
 }
 
-void Random::seedFromClock()
+void Random::seedFromClock(const Clock &clock)
 {
-    seed(std::uint32_t(QTime::currentTime().msecsSinceStartOfDay() / 1000));
-}
-
-Random &rng()
-{
-    static Random instance;
-    return instance;
+    seed(std::uint32_t(clock.secondsSinceMidnight()));
 }
 
 } // namespace wortilo

@@ -5,16 +5,17 @@
 
 namespace wortilo {
 
-ArticleExercise::ArticleExercise(Host &host, UsageList list, const QString &wrongText)
-    : WordFrame(host, StripStyle::Spaced), m_list(list), m_wrongText(wrongText)
+ArticleExercise::ArticleExercise(Host &host, Activity activity, const QString &wrongText)
+    : WordFrame(host, StripStyle::Spaced), m_activity(activity), m_wrongText(wrongText)
 {
 }
 
 ArticleExercise::Result ArticleExercise::check(const QString &article)
 {
-    if (!hasWord())
+    if (!hasWord() || isBusy())
         return Result::NoWord;
-    if (currentWord().left(3) == article) {
+    const BusyScope busy(*this);
+    if (currentWord().article() == article) {
         richtig();
         return Result::Right;
     }
@@ -24,11 +25,10 @@ ArticleExercise::Result ArticleExercise::check(const QString &article)
 
 void ArticleExercise::richtig()
 {
-    host().appendUsage(m_list, noun());
+    host().appendUsage(m_activity, currentWord().noun());
     if (host().confirmationsOn())
         host().messages().ok(kRightCaption, kRightText + kCr + kCr);
-    neueswort();
-    wortzeigen();
+    presentNewWord();
 }
 
 void ArticleExercise::falsch()
@@ -36,9 +36,9 @@ void ArticleExercise::falsch()
     host().messages().ok(kWrongCaption, m_wrongText + kCr + kCr);
 }
 
-ArticleChoice::ArticleChoice(Host &host) : ArticleExercise(host, UsageList::Begleiter, kWrongText) {}
+ArticleChoice::ArticleChoice(Host &host) : ArticleExercise(host, Activity::Begleiter, kWrongText) {}
 
-Completion::Completion(Host &host) : ArticleExercise(host, UsageList::Ergaenzen, kWrongText) {}
+Completion::Completion(Host &host) : ArticleExercise(host, Activity::Ergaenzen, kWrongText) {}
 
 QString Completion::articleFor(const QString &indefinite)
 {

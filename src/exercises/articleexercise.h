@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "core/host.h"
 #include "wordframe.h"
 
 namespace wortilo {
@@ -10,6 +9,7 @@ namespace wortilo {
 // reported and the word stays.
 class ArticleExercise : public WordFrame
 {
+    Q_OBJECT
 public:
     enum class Result { NoWord, Right, Wrong };
 
@@ -18,23 +18,24 @@ public:
     static inline const QString kWrongCaption = QStringLiteral("Fehler");
 
     // Compares the article ("der", "die", "das") with the current word's and runs richtig or
-    // falsch. Does nothing when there is no word.
+    // falsch. Does nothing when there is no word, or while an answer is still being handled.
     Result check(const QString &article);
 
     void richtig();
     void falsch();
 
 protected:
-    ArticleExercise(Host &host, UsageList list, const QString &wrongText);
+    ArticleExercise(Host &host, Activity activity, const QString &wrongText);
 
 private:
-    UsageList m_list;
+    Activity m_activity;
     QString m_wrongText;
 };
 
 // The logic of the article choice ("Begleiter"): der, die or das.
 class ArticleChoice : public ArticleExercise
 {
+    Q_OBJECT
 public:
     static inline const QString kWrongText = QStringLiteral("Das stimmt leider nicht, überlege nochmal!");
     explicit ArticleChoice(Host &host);
@@ -43,6 +44,7 @@ public:
 // The logic of the completion ("Ergänzen"): "Ich sehe" ein, eine or einen.
 class Completion : public ArticleExercise
 {
+    Q_OBJECT
 public:
     static inline const QString kWrongText = QStringLiteral("Das stimmt leider nicht!");
     explicit Completion(Host &host);

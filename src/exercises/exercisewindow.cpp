@@ -3,7 +3,6 @@
 
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
-#include "core/host.h"
 #include "core/palette.h"
 #include "core/twips.h"
 #include "pictureframe.h"
@@ -64,7 +63,8 @@ ExerciseWindow::ExerciseWindow(Host &host, std::unique_ptr<WordFrame> frame, con
     connect(m_next, &QPushButton::clicked, this, [this] { nextClicked(); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { cancelClicked(); });
 
-    m_frame->setView(this);
+    connect(m_frame.get(), &WordFrame::picturesChanged, this, &ExerciseWindow::showPictures);
+    connect(m_frame.get(), &WordFrame::stripChanged, this, &ExerciseWindow::showStrip);
 }
 
 QPushButton *ExerciseWindow::addButton(const QString &name, const QString &caption, const QRect &twipsRect,
@@ -82,25 +82,19 @@ void ExerciseWindow::activate()
 {
     centre();
     m_strip->setBackgroundColor(host().background());
-    presentNewWord();
-}
-
-void ExerciseWindow::presentNewWord()
-{
-    m_frame->neueswort();
-    m_frame->wortzeigen();
+    m_frame->presentNewWord();
 }
 
 void ExerciseWindow::previousClicked()
 {
-    if (m_frame->hasWord())
-        presentNewWord();
+    if (m_frame->hasWord() && !m_frame->isBusy())
+        m_frame->presentNewWord();
 }
 
 void ExerciseWindow::nextClicked()
 {
-    if (m_frame->hasWord())
-        presentNewWord();
+    if (m_frame->hasWord() && !m_frame->isBusy())
+        m_frame->presentNewWord();
 }
 
 void ExerciseWindow::cancelClicked()
@@ -117,16 +111,16 @@ void ExerciseWindow::drawStrip(const QList<StripGlyph> &glyphs)
         m_strip->print(glyph.text, paletteColor(glyph.colour));
 }
 
-void ExerciseWindow::picturesChanged()
+void ExerciseWindow::showPictures()
 {
     m_image1->setPicture(m_frame->landscapeFrame());
     m_image2->setPicture(m_frame->portraitFrame());
 }
 
-void ExerciseWindow::stripChanged()
+void ExerciseWindow::showStrip()
 {
     drawStrip(m_frame->strip());
-    m_strip->setAccessibleDescription(m_frame->noun());
+    m_strip->setAccessibleDescription(m_frame->currentWord().noun());
 }
 
 } // namespace wortilo

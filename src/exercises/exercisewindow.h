@@ -32,7 +32,7 @@ struct FrameLayout {
 // The exercise frame as a window: the picture frames Image1 and Image2, the word strip
 // Picture1, the bar Shape1 with "<<", "Abbruch . . ." and ">>", and the frame's event handlers.
 // The seven word exercises extend it; their logic extends WordFrame.
-class ExerciseWindow : public ActivityWindow, protected WordFrameView
+class ExerciseWindow : public ActivityWindow
 {
     Q_OBJECT
 public:
@@ -54,9 +54,8 @@ protected:
     ExerciseWindow(Host &host, std::unique_ptr<WordFrame> frame, const QString &caption, const FrameLayout &layout,
                    QWidget *parent);
 
-    // A new word: neueswort, then wortzeigen.
-    virtual void presentNewWord();
-    // "<<" and ">>": a new word, when there is any word to draw at all.
+    // "<<" and ">>": a new word, when there is any word to draw at all and no answer is being
+    // handled.
     virtual void previousClicked();
     virtual void nextClicked();
     // "Abbruch . . .": empties the pictures (unless the window keeps them) and leaves.
@@ -68,9 +67,9 @@ protected:
     // Prints the pieces on the strip from its left edge, after clearing it.
     void drawStrip(const QList<StripGlyph> &glyphs);
 
-    // WordFrameView: shows the frame's pictures, draws its strip.
-    void picturesChanged() override;
-    void stripChanged() override;
+    // Shows the frame's pictures; draws its strip.
+    void showPictures();
+    void showStrip();
 
 private:
     std::unique_ptr<WordFrame> m_frame;

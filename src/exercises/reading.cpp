@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "reading.h"
 
-#include "core/host.h"
-
 namespace wortilo {
 
-Reading::Reading(Host &host) : WordFrame(host, StripStyle::Spaced) {}
-
-void Reading::wordShown()
+Reading::Reading(Host &host) : WordFrame(host, StripStyle::Spaced)
 {
-    host().appendUsage(UsageList::Lesen, noun());
+    connect(this, &WordFrame::wordPresented, this,
+            [this] { this->host().appendUsage(Activity::Lesen, currentWord().noun()); });
 }
 
 } // namespace wortilo

@@ -8,11 +8,9 @@ namespace wortilo {
 // shows in the usage view's "Lesen" list.
 class Reading : public WordFrame
 {
+    Q_OBJECT
 public:
     explicit Reading(Host &host);
-
-protected:
-    void wordShown() override;
 };
 
 } // namespace wortilo

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "core/host.h"
 #include "pictures/picture.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
-#include <QStringList>
 
 namespace wortilo {
 
-class Host;
-
-// How the word strip shows a word: spaced (a blank first and after every letter, the article
-// kept in the current word) or compact (letters side by side, the current word is the noun).
+// How the word strip shows a word: spaced (a blank first and after every letter; the shown text
+// is the display form with the article) or compact (letters side by side; the shown text is the
+// noun).
 enum class StripStyle { Spaced, Compact };
 
 // One piece printed on the word strip, in the order of printing: a character or a blank, and
@@ -22,87 +22,92 @@ struct StripGlyph {
     friend bool operator==(const StripGlyph &, const StripGlyph &) = default;
 };
 
-// The window side of the exercise frame: told when the pictures or the strip have changed.
-class WordFrameView
+// The exercise frame without widgets: the private deck, the current word, the loader and the
+// two picture frames (landscape and portrait), and what the word strip shows. Every word
+// exercise owns one (or a class derived from it); its window shows what the signals announce.
+class WordFrame : public QObject
 {
+    Q_OBJECT
 public:
-    virtual ~WordFrameView() = default;
-    virtual void picturesChanged() = 0;
-    virtual void stripChanged() = 0;
-};
-
-// The exercise frame without widgets: the private deck (List1), the current word (Label1), the
-// loader (Image3) and the two picture frames (Image1 landscape, Image2 portrait), and the text
-// the word strip shows. Every word exercise owns one.
-class WordFrame
-{
-public:
-    // refillBelow: the deck is refilled before a draw when it holds fewer entries than this.
+    // refillBelow: the deck is refilled before a draw when it holds fewer words than this.
     WordFrame(Host &host, StripStyle style, int refillBelow = 1);
-    virtual ~WordFrame();
-    WordFrame(const WordFrame &) = delete;
-    WordFrame &operator=(const WordFrame &) = delete;
 
     Host &host() const { return m_host; }
     StripStyle style() const { return m_style; }
-    void setView(WordFrameView *view) { m_view = view; }
 
-    // The deck: entries not yet drawn in this pass, in the order of the active list.
-    const QStringList &deck() const { return m_deck; }
-    // Refills the deck with the active entries.
+    // The deck: words not yet drawn in this pass, in the order of the active list.
+    const QList<Word> &deck() const { return m_deck; }
+    // Refills the deck with the active words.
     void wortstapel();
-    // Draws the next word at random from the deck (refilling it first when it runs short),
-    // loads its picture and fits it into a frame. With no active entry at all there is no word:
-    // the current word is empty and no picture is shown.
+    // Draws the next word at random from the deck, loads its picture and fits it into a frame.
+    // With no active word at all there is no word and no picture.
     void neueswort();
-    // Turns the current word into its display form (spaced) or noun form (compact) and lays out
-    // the strip.
+    // Lays out the strip for the current word and announces the word (wordPresented).
     void wortzeigen();
+    // A new word: neueswort, then wortzeigen.
+    void presentNewWord();
 
-    // The draw of neueswort alone: removes a random entry from the deck and makes it the current
-    // word; empty when there is none. No picture is loaded.
-    QString drawEntry();
-    // Loads the picture of an entry into the loader and shows it in the fitting frame.
-    void loadPicture(const QString &entry);
+    // The draw of neueswort alone: removes a random word from the deck (refilling it first when
+    // it runs short) and makes it the current word; a null word when there is none.
+    Word drawWord();
+    void setCurrentWord(const Word &word);
+    const Word &currentWord() const { return m_word; }
+    bool hasWord() const { return !m_word.isNull(); }
+    // The text the exercise reads its answer from: the display form (spaced) or the noun
+    // (compact) of the current word.
+    QString shownText() const;
+
+    // Loads the picture of a word into the loader and shows it in the fitting frame.
+    void showPicture(const Word &word);
     // Empties the loader and both frames.
     void clearPictures();
-
-    // Label1: the raw entry right after a draw, its display or noun form after wortzeigen.
-    const QString &currentWord() const { return m_label1; }
-    bool hasWord() const { return !m_label1.isEmpty(); }
-    // The noun of the current word after wortzeigen (without the article).
-    QString noun() const;
-
-    const Picture &loader() const { return m_image3; }
-    const Picture &landscapeFrame() const { return m_image1; }
-    const Picture &portraitFrame() const { return m_image2; }
+    const Picture &loader() const { return m_loader; }
+    const Picture &landscapeFrame() const { return m_landscape; }
+    const Picture &portraitFrame() const { return m_portrait; }
 
     // What the strip shows after wortzeigen (empty when it is blank).
     const QList<StripGlyph> &strip() const { return m_strip; }
+    // The strip pieces of a word in the given letter colours.
+    static QList<StripGlyph> spacedGlyphs(const QString &word, const LetterColours &colours);
+    static QList<StripGlyph> compactGlyphs(const QString &word, const LetterColours &colours);
 
-    // The display form of an entry, built letter by letter: DERHUND.JPG → "der Hund".
-    static QString displayText(const QString &entry);
-    // The strip pieces for a word in the current letter colours.
-    static QList<StripGlyph> spacedGlyphs(const QString &word);
-    static QList<StripGlyph> compactGlyphs(const QString &word);
+    // True while an answer is being handled (its message box may be open): the window ignores
+    // further answers and moves until it is done, so a double click answers once.
+    bool isBusy() const { return m_busy; }
+
+Q_SIGNALS:
+    void picturesChanged();
+    void stripChanged();
+    // A word was presented (after every wortzeigen with a word: at activation, "<<", ">>" and
+    // after a right answer).
+    void wordPresented();
 
 protected:
-    // Runs at the end of wortzeigen, after the strip has been laid out, when there is a word.
-    virtual void wordShown() {}
+    // Marks the frame busy for its lifetime.
+    class BusyScope
+    {
+    public:
+        explicit BusyScope(WordFrame &frame) : m_frame(frame), m_was(frame.m_busy) { frame.m_busy = true; }
+        ~BusyScope() { m_frame.m_busy = m_was; }
+        BusyScope(const BusyScope &) = delete;
+        BusyScope &operator=(const BusyScope &) = delete;
+
+    private:
+        WordFrame &m_frame;
+        bool m_was;
+    };
 
 private:
-    void notifyPictures();
-
     Host &m_host;
     StripStyle m_style;
     int m_refillBelow;
-    WordFrameView *m_view = nullptr;
-    QStringList m_deck;
-    QString m_label1;
-    Picture m_image1;
-    Picture m_image2;
-    Picture m_image3;
+    QList<Word> m_deck;
+    Word m_word;
+    Picture m_landscape;
+    Picture m_portrait;
+    Picture m_loader;
     QList<StripGlyph> m_strip;
+    bool m_busy = false;
 };
 
 } // namespace wortilo

@@ -35,6 +35,7 @@ void PictureFolder::scan()
     if (!dir)
         return;
     const QByteArray base = QFile::encodeName(m_path) + '/';
+    QList<std::pair<QString, QByteArray>> found;
     while (const dirent *e = ::readdir(dir)) {
         const QByteArray raw(e->d_name);
         struct stat info;
@@ -47,14 +48,23 @@ void PictureFolder::scan()
             ++m_undecodable;
             continue;
         }
-        m_names.append(name);
-        m_byEntry.insert(germanUpper(name), raw);
+        found.append({name, raw});
     }
     ::closedir(dir);
-    std::sort(m_names.begin(), m_names.end(), [](const QString &a, const QString &b) {
-        const int c = QString::compare(a, b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
+    // Alphabetical as a German reader expects (Bär before Bus), letter case ignored; names equal
+    // under that rule keep a fixed order.
+    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) {
+        const int c = germanCompare(a.first, b.first);
+        return c != 0 ? c < 0 : a.first < b.first;
     });
+    for (const auto &[name, raw] : found) {
+        m_names.append(name);
+        // Names that differ only in letter case are one picture, as on a case-insensitive disk:
+        // the first one is found.
+        const QString entry = germanUpper(name);
+        if (!m_byEntry.contains(entry))
+            m_byEntry.insert(entry, raw);
+    }
 }
 
 QString PictureFolder::resolve(const QString &entry) const

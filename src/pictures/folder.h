@@ -18,7 +18,7 @@ public:
 
     // Reads the folder: files matching *.wmf;*.jpg;*.gif;*.bmp (extension in any case).
     void scan();
-    // Their names, composed (NFC), in alphabetical order ignoring letter case. Names that are not
+    // Their names, composed (NFC), in German dictionary order ignoring letter case. Names that are not
     // valid UTF-8 are left out: they can never be words.
     const QStringList &pictureFiles() const { return m_names; }
     // Whether any picture file was found, counting those with undecodable names.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form11.h"
 
+#include "core/host.h"
+#include "usagelog.h"
 #include "widgets/fonts.h"
 #include "core/twips.h"
 
@@ -12,14 +14,6 @@
 namespace wortilo {
 
 namespace {
-
-// Headings in the order of UsageList, which is also the order List1..List12 on screen.
-const std::array<QString, kUsageListCount> kHeadings = {
-    QStringLiteral("Lesen"),     QStringLiteral("Bildwahl"),  QStringLiteral("Wortwahl"),
-    QStringLiteral("Begleiter"), QStringLiteral("Ergänzen"),  QStringLiteral("A B C"),
-    QStringLiteral("Abschrift"), QStringLiteral("Diktat"),    QStringLiteral("Teppich"),
-    QStringLiteral("Fange"),     QStringLiteral("Memory"),    QStringLiteral("Galgen"),
-};
 
 constexpr int kColumns = 6;
 constexpr std::array<int, kColumns> kLefts = {120, 1920, 3720, 5520, 7320, 9120};
@@ -43,7 +37,8 @@ void setColours(QWidget *w, QPalette::ColorRole background, const QColor &backCo
 
 } // namespace
 
-Form11::Form11(Host &host, QWidget *parent) : ActivityWindow(host, parent)
+Form11::Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *parent)
+    : ActivityWindow(host, parent), m_log(log)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("ortilo (Benutzereingaben)"));
@@ -75,11 +70,11 @@ Form11::Form11(Host &host, QWidget *parent) : ActivityWindow(host, parent)
     setColours(m_label1, QPalette::Window, QColor(128, 128, 255), QPalette::WindowText, Qt::black);
     m_label1->setGeometry(twipsRect(3000, 120, 4695, 615));
 
-    for (int i = 0; i < kUsageListCount; ++i) {
+    for (int i = 0; i < kActivityCount; ++i) {
         const int left = kLefts[i % kColumns];
         const int row = i / kColumns;
 
-        auto *heading = new QLabel(kHeadings[i], this);
+        auto *heading = new QLabel(headings[std::size_t(i)], this);
         heading->setObjectName(QStringLiteral("Label%1").arg(i + 2));
         heading->setFont(verdana(9.75));
         heading->setAlignment(Qt::AlignCenter);
@@ -89,13 +84,22 @@ Form11::Form11(Host &host, QWidget *parent) : ActivityWindow(host, parent)
 
         auto *list = new QListWidget(this);
         list->setObjectName(QStringLiteral("List%1").arg(i + 1));
-        list->setAccessibleName(kHeadings[i]);
+        list->setAccessibleName(headings[std::size_t(i)]);
         list->setFont(verdana(9.75, false));
         setColours(list, QPalette::Base, QColor(128, 255, 255), QPalette::Text, Qt::black);
         list->setGeometry(twipsRect(left, kListTops[row], kListWidth, kListHeight));
         heading->setBuddy(list);
-        m_lists[i] = list;
+        list->addItems(log.lines(Activity(i)));
+        m_lists[std::size_t(i)] = list;
     }
+    connect(&log, &UsageLog::appended, this, [this](Activity activity, const QString &line) {
+        if (QListWidget *l = list(activity))
+            l->addItem(line);
+    });
+    connect(&log, &UsageLog::cleared, this, [this] {
+        for (QListWidget *l : m_lists)
+            l->clear();
+    });
 }
 
 void Form11::activate()
@@ -104,28 +108,16 @@ void Form11::activate()
     m_label1->setText(host().playerName());
 }
 
-QListWidget *Form11::list(UsageList which) const
+QListWidget *Form11::list(Activity activity) const
 {
-    const auto i = static_cast<std::size_t>(which);
+    const auto i = static_cast<std::size_t>(activity);
     return i < m_lists.size() ? m_lists[i] : nullptr;
 }
 
-void Form11::append(UsageList which, const QString &line)
-{
-    if (QListWidget *l = list(which))
-        l->addItem(line);
-}
-
-void Form11::clearAll()
-{
-    for (QListWidget *l : m_lists)
-        l->clear();
-}
-
-QStringList Form11::lines(UsageList which) const
+QStringList Form11::lines(Activity activity) const
 {
     QStringList result;
-    if (const QListWidget *l = list(which)) {
+    if (const QListWidget *l = list(activity)) {
         result.reserve(l->count());
         for (int i = 0; i < l->count(); ++i)
             result.append(l->item(i)->text());
@@ -133,10 +125,12 @@ QStringList Form11::lines(UsageList which) const
     return result;
 }
 
-QString Form11::heading(UsageList which)
+void Form11::closeEvent(QCloseEvent *event)
 {
-    const auto i = static_cast<std::size_t>(which);
-    return i < kHeadings.size() ? kHeadings[i] : QString();
+    // The view is discarded with its lines: the next line starts a fresh one.
+    if (!host().quitting())
+        m_log.clear();
+    ActivityWindow::closeEvent(event);
 }
 
 } // namespace wortilo

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include "widgets/activitywindow.h"
-#include "core/host.h"
+#include "core/activity.h"
 
 #include <QStringList>
 #include <array>
@@ -12,31 +12,35 @@ class QPushButton;
 
 namespace wortilo {
 
-// Form11: the usage view ("Kontrolle"), one list per activity of the words worked through in this run.
+class UsageLog;
+
+// Form11: the usage view ("Kontrolle"): the usage log, one list per activity of the words worked
+// through in this run, under the player's name. Closing it by its close box empties the log.
 class Form11 : public ActivityWindow
 {
     Q_OBJECT
 public:
-    explicit Form11(Host &host, QWidget *parent = nullptr);
+    using Headings = std::array<QString, kActivityCount>;
+
+    Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *parent = nullptr);
 
     // Centres the window and shows the player's current name.
     void activate() override;
 
-    // Adds a line at the end of one list (no sorting); works while the window is hidden.
-    void append(UsageList list, const QString &line);
-    // Empties all twelve lists (a new name was confirmed).
-    void clearAll();
-    QStringList lines(UsageList list) const;
+    // The lines a list shows.
+    QStringList lines(Activity activity) const;
 
-    // The heading of a list as the view shows it ("Lesen", "Ergänzen", ...).
-    static QString heading(UsageList list);
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    QListWidget *list(UsageList list) const;
+    QListWidget *list(Activity activity) const;
+
+    UsageLog &m_log;
 
     QLabel *m_label1 = nullptr;
     QPushButton *m_command1 = nullptr;
-    std::array<QListWidget *, kUsageListCount> m_lists{};
+    std::array<QListWidget *, kActivityCount> m_lists{};
 };
 
 } // namespace wortilo

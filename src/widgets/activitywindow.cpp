@@ -2,12 +2,11 @@
 #include "activitywindow.h"
 
 #include "appicon.h"
+#include "centring.h"
 #include "core/host.h"
 #include "core/twips.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace wortilo {
 
@@ -32,12 +31,7 @@ void ActivityWindow::setClientSizeTwips(int width, int height, bool resizable)
 
 void ActivityWindow::centre()
 {
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize frame = frameGeometry().size().expandedTo(size());
-    move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+    centreWindow(this);
 }
 
 void ActivityWindow::leave()

@@ -25,7 +25,7 @@ public:
 protected:
     // Fixed client area in twips; the window is not resizable unless resizable is set.
     void setClientSizeTwips(int width, int height, bool resizable = false);
-    // Centres the window on the screen.
+    // Centres the window on the screen, title bar and borders included.
     void centre();
     // Hides the window and shows the main window (the cancel button).
     void leave();

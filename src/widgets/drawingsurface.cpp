@@ -3,6 +3,7 @@
 
 #include "core/twips.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -75,6 +76,23 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
     ensureImage();
     QPainter p(this);
     p.drawImage(event->rect(), m_image, event->rect());
+}
+
+void DrawingSurface::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF p = event->position();
+    m_leftDown = event->button() == Qt::LeftButton;
+    event->accept();
+    Q_EMIT pressed(QPoint(int(std::lround(twipsF(p.x()))), int(std::lround(twipsF(p.y())))), event->button());
+}
+
+void DrawingSurface::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && m_leftDown && rect().contains(event->position().toPoint())) {
+        m_leftDown = false;
+        Q_EMIT clicked();
+    }
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent *event)

@@ -7,7 +7,8 @@
 namespace wortilo {
 
 // A picture box used as a drawing surface: what is drawn on it persists (it is kept in an
-// image) until the next clear. Positions are in twips relative to the surface.
+// image) until the next clear. Positions are in twips relative to the surface. Like a picture
+// box it takes the mouse presses on itself: they are not passed on to what lies beneath.
 class DrawingSurface : public QWidget
 {
     Q_OBJECT
@@ -31,7 +32,15 @@ public:
     // What the surface shows (background and drawing).
     const QImage &image() const { return m_image; }
 
+Q_SIGNALS:
+    // A mouse button went down at this place (twips, to the nearest whole twip); any button.
+    void pressed(QPoint twipsPos, Qt::MouseButton button);
+    // A left-button press and release on the surface.
+    void clicked();
+
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -41,6 +50,7 @@ private:
     QImage m_image;
     QColor m_background = Qt::white;
     QPoint m_pos;
+    bool m_leftDown = false;
 };
 
 } // namespace wortilo

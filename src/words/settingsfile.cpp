@@ -4,6 +4,7 @@
 #include "core/germantext.h"
 
 #include <QByteArrayView>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -168,6 +169,18 @@ SettingsRead parseSettings(const QByteArray &bytes, const Settings &start)
     read.values.letters = decodeLetters(trimmedBlanks(line));
     ++read.goodLines;
     return read;
+}
+
+QString settingsFilePath(const QString &folder)
+{
+    const QDir dir(folder);
+    if (!dir.exists(kSettingsFileName)) {
+        const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+        for (const QString &name : names)
+            if (name.compare(kSettingsFileName, Qt::CaseInsensitive) == 0)
+                return dir.filePath(name);
+    }
+    return dir.filePath(kSettingsFileName);
 }
 
 SettingsRead readSettingsFile(const QString &path, const Settings &start)

@@ -33,6 +33,10 @@ struct SettingsRead {
     int goodLines = 0;
 };
 
+// The settings file in a folder: the file there whose name is WORTILO.INI in any letter case (a
+// file made by hand may be called wortilo.ini), or WORTILO.INI when there is none.
+QString settingsFilePath(const QString &folder);
+
 // Reads the ten lines from the bytes of a settings file. Lines end in CR LF, LF or CR; a UTF-8
 // byte order mark at the start is skipped. A number line that is not a whole number or lies
 // outside its range, a missing line or a line longer than any settings line can be stops the

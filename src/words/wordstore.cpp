@@ -3,23 +3,10 @@
 
 #include "core/germantext.h"
 
+#include <QSet>
 #include <algorithm>
 
 namespace wortilo {
-
-std::optional<QString> WordStore::qualify(const QString &fileName, const QString &allowedLetters)
-{
-    const QString upper = germanUpper(fileName.normalized(QString::NormalizationForm_C));
-    const QString article = upper.left(3);
-    if (article != u"DER" && article != u"DIE" && article != u"DAS")
-        return std::nullopt;
-    const qsizetype dot = upper.indexOf(u'.');
-    const QString noun = upper.mid(3, dot < 0 ? -1 : dot - 3);
-    for (const QChar c : noun)
-        if (!allowedLetters.contains(c))
-            return std::nullopt;
-    return upper;
-}
 
 QString WordStore::countLabel(qsizetype count, const QString &word)
 {
@@ -64,26 +51,30 @@ QString WordStore::selectedLetters() const
 void WordStore::wortliste(const QStringList &fileNames)
 {
     const QString allowed = m_letters.join(QString());
-    m_entries.clear();
-    for (const QString &name : fileNames)
-        if (const auto entry = qualify(name, allowed))
-            m_entries.append(*entry);
-    m_label = countLabel(m_entries.size(), QStringLiteral("Nomen"));
+    m_words.clear();
+    QSet<QString> seen;
+    for (const QString &name : fileNames) {
+        const std::optional<Word> word = Word::fromFileName(name, allowed);
+        if (word && !seen.contains(word->entry())) {
+            seen.insert(word->entry());
+            m_words.append(*word);
+        }
+    }
+    m_label = countLabel(m_words.size(), QStringLiteral("Nomen"));
 }
 
 void WordStore::filtern()
 {
     const QString selected = germanUpper(selectedLetters());
     m_filteredNouns.clear();
-    m_filteredEntries.clear();
-    for (const QString &entry : m_entries) {
-        const QString noun = nounForm(entry);
-        const QString upperNoun = germanUpper(noun);
+    m_filteredWords.clear();
+    for (const Word &word : m_words) {
+        const QString upperNoun = word.upperNoun();
         const bool allSelected = std::all_of(upperNoun.begin(), upperNoun.end(),
                                              [&](QChar c) { return selected.contains(c); });
         if (allSelected) {
-            m_filteredNouns.append(noun);
-            m_filteredEntries.append(entry);
+            m_filteredNouns.append(word.noun());
+            m_filteredWords.append(word);
         }
     }
     m_label = countLabel(m_filteredNouns.size(), QStringLiteral("Nomen"));

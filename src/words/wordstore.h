@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "core/word.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include <optional>
 
 namespace wortilo {
 
@@ -13,9 +14,6 @@ namespace wortilo {
 class WordStore
 {
 public:
-    // The word entry of a picture file: its name in upper case, when it starts with DER, DIE or
-    // DAS and its noun (up to the first ".") uses only letters of allowedLetters.
-    static std::optional<QString> qualify(const QString &fileName, const QString &allowedLetters);
     // " 57 Nomen ": a blank, the number, a blank, the word, a blank.
     static QString countLabel(qsizetype count, const QString &word);
 
@@ -31,8 +29,9 @@ public:
     QString selectedLetters() const;
 
     // Rebuilds the word list from the picture files (in folder order) and sets the count label.
+    // Names that differ only in letter case name one picture: the first is kept.
     void wortliste(const QStringList &fileNames);
-    const QStringList &entries() const { return m_entries; }
+    const QList<Word> &words() const { return m_words; }
 
     // Rebuilds the filtered noun list from the word list and the selection; sets the count label.
     void filtern();
@@ -43,17 +42,17 @@ public:
     bool setFilter(bool on);
     bool filterOn() const { return m_filter; }
 
-    // The entries the activities use: all entries, or only the filtered ones while "Filter" is on.
-    QStringList activeEntries() const { return m_filter ? m_filteredEntries : m_entries; }
+    // The words the activities use: all words, or only the filtered ones while "Filter" is on.
+    const QList<Word> &activeWords() const { return m_filter ? m_filteredWords : m_words; }
 
     QString label() const { return m_label; }
 
 private:
     QStringList m_letters;
     QVector<bool> m_selected;
-    QStringList m_entries;
+    QList<Word> m_words;
     QStringList m_filteredNouns;
-    QStringList m_filteredEntries;
+    QList<Word> m_filteredWords;
     bool m_filter = false;
     QString m_label = QStringLiteral("Nomen");
 };

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/form1.h"
-#include "widgets/activitywindow.h"
 #include "core/globals.h"
 #include "core/palette.h"
+#include "session/session.h"
 #include "support/fakemessages.h"
+#include "support/manualclock.h"
 #include "usage/form11.h"
+#include "widgets/activitywindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,6 +18,7 @@
 
 using namespace wortilo;
 using wortilo::test::FakeMessages;
+using wortilo::test::ManualClock;
 using Answer = Messages::Answer;
 
 namespace {
@@ -44,9 +47,11 @@ struct Fixture {
             file.open(QIODevice::WriteOnly);
             file.write(ini);
         }
-        menu = std::make_unique<Form1>(messages, dir.path());
-        for (int i = 0; i < int(Form1::Activity::Count); ++i)
-            menu->setFactory(Form1::Activity(i), [](Host &host) { return new DummyActivity(host); });
+        session = std::make_unique<Session>(messages, dir.path(), clock);
+        ActivityTable table = activityTable();
+        for (ActivityRow &row : table)
+            row.create = [](Host &host) -> ActivityWindow * { return new DummyActivity(host); };
+        menu = std::make_unique<Form1>(*session, table);
     }
     QString iniPath() const { return dir.filePath(QStringLiteral("WORTILO.INI")); }
     QByteArray ini() const
@@ -64,6 +69,8 @@ struct Fixture {
     }
     QTemporaryDir dir;
     FakeMessages messages;
+    ManualClock clock;
+    std::unique_ptr<Session> session;
     std::unique_ptr<Form1> menu;
 };
 
@@ -119,12 +126,11 @@ void TestForm1::startUpShowsMenu()
     QCOMPARE(f.menu->size(), QSize(711, 434));
     QCOMPARE(f.messages.count(), 0);
     const QString date = f.child<QLabel>("Label8")->text();
-    QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d\\d\\d\\d$")).match(date).hasMatch());
-    QCOMPARE(date, QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    QCOMPARE(date, QStringLiteral("07.12.2026"));
     QCOMPARE(f.child<QLabel>("Label5")->text(), QStringLiteral("Freund"));
     // no settings file: nothing selected, so the letter filter shows no noun
     QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 0 Nomen "));
-    QCOMPARE(f.menu->wordStore().entries().size(), 3);
+    QCOMPARE(f.session->words().words().size(), 3);
     for (const char *highlighted : {"Label5", "Label7", "Check1"}) {
         QWidget *w = f.child<QWidget>(highlighted);
         QCOMPARE(w->grab().toImage().pixelColor(w->width() - 3, 2), QColor(255, 200, 0));
@@ -147,7 +153,7 @@ void TestForm1::gates_data()
                       + QStringLiteral("bitte die Filterauswahl kontrollieren!") + CR;
     const QString b = QStringLiteral("Es sind keine Wörter vorhanden.") + CR
                       + QStringLiteral("bitte die Filterwahl kontrollieren!") + CR;
-    using A = Form1::Activity;
+    using A = Activity;
     QTest::newRow("Lesen 2") << 2 << "Command2" << int(A::Lesen) << a;
     QTest::newRow("Lesen 3") << 3 << "Command2" << int(A::Lesen) << QString();
     QTest::newRow("Wortwahl 2") << 2 << "Command13" << int(A::Wortwahl) << a;
@@ -175,7 +181,7 @@ void TestForm1::gates()
     QVERIFY(f.menu->startUp());
     f.menu->show();
     f.click(button.toLatin1().constData());
-    auto *window = f.menu->activityWindow(Form1::Activity(activity));
+    auto *window = f.menu->activityWindow(Activity(activity));
     if (message.isEmpty()) {
         QCOMPARE(f.messages.count(), 0);
         QVERIFY(window && window->isVisible());
@@ -193,7 +199,7 @@ void TestForm1::ungatedOpenWithoutWords()
 {
     Fixture f({QStringLiteral("hintergrund.bmp")});
     QVERIFY(f.menu->startUp());
-    using A = Form1::Activity;
+    using A = Activity;
     const std::pair<const char *, A> ungated[] = {
         {"Command3", A::Begleiter}, {"Command10", A::Ergaenzen}, {"Command11", A::Abschrift}, {"Command12", A::Diktat}};
     for (const auto &[name, activity] : ungated) {
@@ -217,7 +223,7 @@ void TestForm1::windowSwitching()
     f.click("Command9"); // name panel
     QVERIFY(f.panelShown("Picture6"));
     f.click("Command2");
-    auto *lesen = static_cast<DummyActivity *>(f.menu->activityWindow(Form1::Activity::Lesen));
+    auto *lesen = static_cast<DummyActivity *>(f.menu->activityWindow(Activity::Lesen));
     QVERIFY(lesen->isVisible() && !f.menu->isVisible());
     QCOMPARE(lesen->activations, 1);
     lesen->cancel();
@@ -228,13 +234,13 @@ void TestForm1::windowSwitching()
     QVERIFY(f.panelShown("Picture3"));
     QVERIFY(!f.panelShown("Picture6"));
     f.click("Command17");
-    auto *memo = static_cast<DummyActivity *>(f.menu->activityWindow(Form1::Activity::Memory));
+    auto *memo = static_cast<DummyActivity *>(f.menu->activityWindow(Activity::Memory));
     memo->cancel();
     QVERIFY(!f.panelShown("Picture3")); // activation hides the colour panel
 
     // the window is kept between visits ...
     f.click("Command2");
-    QCOMPARE(f.menu->activityWindow(Form1::Activity::Lesen), lesen);
+    QCOMPARE(f.menu->activityWindow(Activity::Lesen), lesen);
     QCOMPARE(lesen->activations, 2);
     // ... until its close box discards it
     QPointer<ActivityWindow> guard(lesen);
@@ -242,8 +248,8 @@ void TestForm1::windowSwitching()
     QVERIFY(f.menu->isVisible());
     QTRY_VERIFY(!guard);
     f.click("Command2");
-    QVERIFY(f.menu->activityWindow(Form1::Activity::Lesen));
-    QCOMPARE(static_cast<DummyActivity *>(f.menu->activityWindow(Form1::Activity::Lesen))->activations, 1);
+    QVERIFY(f.menu->activityWindow(Activity::Lesen));
+    QCOMPARE(static_cast<DummyActivity *>(f.menu->activityWindow(Activity::Lesen))->activations, 1);
 }
 
 void TestForm1::quitWithNoWritesNothing()
@@ -260,7 +266,7 @@ void TestForm1::quitWithNoWritesNothing()
     QCOMPARE(f.messages.last().defaultButton, Answer::No);
     QVERIFY(!QFile::exists(f.iniPath()));
     QVERIFY(f.menu->isVisible());
-    QVERIFY(!f.menu->quitting());
+    QVERIFY(!f.session->quitting());
 }
 
 void TestForm1::quitWithYesWritesSilently()
@@ -270,10 +276,10 @@ void TestForm1::quitWithYesWritesSilently()
     f.menu->show();
     f.click("Command2");
     f.messages.queue(Answer::Yes);
-    static_cast<DummyActivity *>(f.menu->activityWindow(Form1::Activity::Lesen))->cancel();
+    static_cast<DummyActivity *>(f.menu->activityWindow(Activity::Lesen))->cancel();
     f.click("Command1");
     QCOMPARE(f.messages.count(), 1); // no "Das Programm wird beendet ..."
-    QVERIFY(f.menu->quitting());
+    QVERIFY(f.session->quitting());
     QCOMPARE(f.ini(), QByteArray(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 10 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n"));
     QVERIFY(!f.menu->isVisible());
 }
@@ -288,7 +294,7 @@ void TestForm1::closeBoxWritesAndTells()
     QCOMPARE(f.messages.last().caption, QStringLiteral("Wortilo"));
     QCOMPARE(f.messages.last().text, QStringLiteral("Das Programm wird beendet ...") + CR + CR);
     QCOMPARE(f.ini(), QByteArray(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 10 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n"));
-    QVERIFY(f.menu->quitting());
+    QVERIFY(f.session->quitting());
 }
 
 void TestForm1::settingsRoundTrip()
@@ -299,9 +305,9 @@ void TestForm1::settingsRoundTrip()
         QVERIFY(f.menu->startUp());
         QCOMPARE(mitlautfarbe, 3);
         QCOMPARE(int(selbstlautfarbe), 14);
-        QCOMPARE(f.menu->background(), QColor(20, 40, 255));
-        QVERIFY(!f.menu->confirmationsOn());
-        QCOMPARE(f.menu->wordStore().selectedLetters(), QStringLiteral("AÄBSßUÜ"));
+        QCOMPARE(f.session->background(), QColor(20, 40, 255));
+        QVERIFY(!f.session->confirmationsOn());
+        QCOMPARE(f.session->words().selectedLetters(), QStringLiteral("AÄBSßUÜ"));
         f.menu->show();
         if (viaCloseBox) {
             f.menu->close();
@@ -355,8 +361,8 @@ void TestForm1::damagedSettings()
     QCOMPARE(shown, switches);
     QCOMPARE(mitlautfarbe, consonant);
     QCOMPARE(int(selbstlautfarbe), vowel);
-    QCOMPARE(f.menu->background(), background);
-    QCOMPARE(f.menu->wordStore().selectedLetters(), letters);
+    QCOMPARE(f.session->background(), background);
+    QCOMPARE(f.session->words().selectedLetters(), letters);
     QCOMPARE(f.messages.count(), 0);
     // quitting writes a complete file again
     f.menu->show();
@@ -438,10 +444,10 @@ void TestForm1::backgroundScrollBars()
 {
     Fixture f(words(3));
     QVERIFY(f.menu->startUp());
-    QCOMPARE(f.menu->background(), QColor(0, 0, 0));
+    QCOMPARE(f.session->background(), QColor(0, 0, 0));
     for (const char *name : {"VScroll1", "VScroll2", "VScroll3"})
         f.child<QScrollBar>(name)->setValue(255);
-    QCOMPARE(f.menu->background(), QColor(255, 255, 255));
+    QCOMPARE(f.session->background(), QColor(255, 255, 255));
     // the sample word is drawn in the letter colours on the new background
     const QImage sample = f.child<QWidget>("Hintergrund")->grab().toImage();
     bool consonant = false, vowel = false;
@@ -453,7 +459,7 @@ void TestForm1::backgroundScrollBars()
     QVERIFY(consonant && vowel);
     QCOMPARE(sample.pixelColor(sample.width() / 2, sample.height() - 5), QColor(Qt::white));
     f.child<QScrollBar>("VScroll2")->setValue(0);
-    QCOMPARE(f.menu->background(), QColor(255, 0, 255));
+    QCOMPARE(f.session->background(), QColor(255, 0, 255));
 }
 
 void TestForm1::nameEntry()
@@ -461,8 +467,7 @@ void TestForm1::nameEntry()
     Fixture f(words(3));
     QVERIFY(f.menu->startUp());
     f.menu->show();
-    f.menu->appendUsage(UsageList::Lesen, QStringLiteral("Hund"));
-    QVERIFY(!f.menu->usageView()->isVisible());
+    f.session->appendUsage(Activity::Lesen, QStringLiteral("Hund"));
     f.click("Command9");
     auto *text = f.child<QLineEdit>("Text1");
     QCOMPARE(text->text(), QStringLiteral("Freund"));
@@ -470,24 +475,24 @@ void TestForm1::nameEntry()
     // "Fertig!" with the unchanged name still clears the lists
     f.click("Command25");
     QVERIFY(!f.panelShown("Picture6"));
-    QVERIFY(f.menu->usageView()->lines(UsageList::Lesen).isEmpty());
+    QVERIFY(f.session->usage().lines(Activity::Lesen).isEmpty());
 
-    f.menu->appendUsage(UsageList::Galgen, QStringLiteral("Maus"));
+    f.session->appendUsage(Activity::Galgen, QStringLiteral("Maus"));
     f.click("Command9");
     text->clear();
     f.click("Command25");
-    QCOMPARE(f.menu->playerName(), QStringLiteral("Freund"));
-    QCOMPARE(f.menu->usageView()->lines(UsageList::Galgen).size(), 1);
+    QCOMPARE(f.session->playerName(), QStringLiteral("Freund"));
+    QCOMPARE(f.session->usage().lines(Activity::Galgen).size(), 1);
 
     f.click("Command9");
     QTest::keyClicks(text, QStringLiteral("Jan"));
     f.click("Command24"); // "Abbruch"
-    QCOMPARE(f.menu->playerName(), QStringLiteral("Freund"));
+    QCOMPARE(f.session->playerName(), QStringLiteral("Freund"));
     f.click("Command9");
     text->setText(QStringLiteral("Jörg"));
     f.click("Command25");
     QCOMPARE(f.child<QLabel>("Label5")->text(), QStringLiteral("Jörg"));
-    QVERIFY(f.menu->usageView()->lines(UsageList::Galgen).isEmpty());
+    QVERIFY(f.session->usage().lines(Activity::Galgen).isEmpty());
 }
 
 void TestForm1::letterPanelAndFilter()
@@ -514,10 +519,10 @@ void TestForm1::letterPanelAndFilter()
     auto *filter = f.child<QCheckBox>("Check1");
     filter->click();
     QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 1 Wort "));
-    QCOMPARE(f.menu->activeEntries(), QStringList{"DASEI.JPG"});
+    QCOMPARE(f.session->activeWords(), Word::fromEntries({"DASEI.JPG"}));
     f.click("Command5"); // "Abbruch": selection stays
     QVERIFY(!f.panelShown("Picture4"));
-    QCOMPARE(f.menu->wordStore().selectedLetters(), QStringLiteral("EI"));
+    QCOMPARE(f.session->words().selectedLetters(), QStringLiteral("EI"));
     // opening the letter panel unchecks "Filter"
     f.click("Command8");
     QVERIFY(!filter->isChecked());
@@ -544,8 +549,8 @@ void TestForm1::filterNarrowsActivities()
     QCOMPARE(f.messages.count(), 1);
     QCOMPARE(f.messages.last().caption, QStringLiteral("Zeichjagd"));
     f.click("Command14"); // Galgen needs 1
-    QVERIFY(f.menu->activityWindow(Form1::Activity::Galgen));
-    QCOMPARE(f.menu->activeEntries(), QStringList{"DASEI.JPG"});
+    QVERIFY(f.menu->activityWindow(Activity::Galgen));
+    QCOMPARE(f.session->activeWords(), Word::fromEntries({"DASEI.JPG"}));
 }
 
 QTEST_MAIN(TestForm1)

@@ -4,7 +4,9 @@
 #include "app/form1.h"
 #include "exercises/form3.h"
 #include "exercises/wordframe.h"
+#include "session/session.h"
 #include "support/fakemessages.h"
+#include "support/manualclock.h"
 #include "usage/form11.h"
 
 #include <QCheckBox>
@@ -59,14 +61,15 @@ void TestMenuFlow::readingAndArticlesReachTheUsageView()
         QVERIFY(image.save(dir.filePath(QString::fromLatin1(name))));
     }
     FakeMessages messages;
-    Form1 menu(messages, dir.path());
-    registerActivities(menu);
+    test::ManualClock clock;
+    Session session(messages, dir.path(), clock);
+    Form1 menu(session);
     QVERIFY(menu.startUp());
     menu.show();
 
     // Lesen: one line at the opening and one for each ">>"
     click(&menu, QStringLiteral("Lesen"));
-    QWidget *lesen = menu.activityWindow(Form1::Activity::Lesen);
+    QWidget *lesen = menu.activityWindow(Activity::Lesen);
     QVERIFY(lesen->isVisible() && !menu.isVisible());
     click(lesen, QStringLiteral(">>"));
     click(lesen, QStringLiteral(">>"));
@@ -75,17 +78,17 @@ void TestMenuFlow::readingAndArticlesReachTheUsageView()
 
     // Begleiter: a right answer is recorded and confirmed; without confirmations only recorded
     click(&menu, QStringLiteral("Begleiter"));
-    auto *begleiter = static_cast<Form3 *>(menu.activityWindow(Form1::Activity::Begleiter));
-    const QString first = begleiter->frame().currentWord();
-    click(begleiter, first.left(3));
+    auto *begleiter = static_cast<Form3 *>(menu.activityWindow(Activity::Begleiter));
+    const Word first = begleiter->frame().currentWord();
+    click(begleiter, first.article());
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().caption, QStringLiteral("Lösung"));
     click(begleiter, QStringLiteral("Abbruch . . ."));
     click(&menu, QStringLiteral("Optionen"));
     menu.findChild<QCheckBox *>(QStringLiteral("Check2"))->click();
     click(&menu, QStringLiteral("Begleiter"));
-    const QString second = begleiter->frame().currentWord();
-    click(begleiter, second.left(3));
+    const Word second = begleiter->frame().currentWord();
+    click(begleiter, second.article());
     QCOMPARE(messages.count(), 1);
     click(begleiter, QStringLiteral("Abbruch . . ."));
 
@@ -95,7 +98,7 @@ void TestMenuFlow::readingAndArticlesReachTheUsageView()
     QVERIFY(view->isVisible() && !menu.isVisible());
     QCOMPARE(view->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Freund"));
     QCOMPARE(listLines(view, QStringLiteral("List1")).size(), 3);
-    QCOMPARE(listLines(view, QStringLiteral("List4")), (QStringList{first.mid(4), second.mid(4)}));
+    QCOMPARE(listLines(view, QStringLiteral("List4")), (QStringList{first.noun(), second.noun()}));
     for (int i : {2, 3, 5, 6, 7, 8, 9, 10, 11, 12})
         QVERIFY(listLines(view, QStringLiteral("List%1").arg(i)).isEmpty());
 

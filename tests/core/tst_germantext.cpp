@@ -15,8 +15,6 @@ private Q_SLOTS:
     void upperKeepsEszett_data();
     void upperKeepsEszett();
     void vowels();
-    void forms_data();
-    void forms();
     void dictionaryOrder_data();
     void dictionaryOrder();
     void sortedInsertion();
@@ -48,34 +46,6 @@ void TestGermanText::vowels()
         QVERIFY2(isVowel(c), qPrintable(QString(c)));
     for (QChar c : QStringLiteral("ßyYbBxZ -1"))
         QVERIFY2(!isVowel(c), qPrintable(QString(c)));
-    QCOMPARE(letterColor(u'ß', 10, 12), 10);
-    QCOMPARE(letterColor(u'Ä', 10, 12), 12);
-}
-
-void TestGermanText::forms_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("noun");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("article");
-    QTest::newRow("Hund") << "DERHUND.JPG" << "Hund" << "der Hund" << "der";
-    QTest::newRow("Äpfel") << "DIEÄPFEL.BMP" << "Äpfel" << "die Äpfel" << "die";
-    QTest::newRow("Fuß") << "DERFUß.JPG" << "Fuß" << "der Fuß" << "der";
-    QTest::newRow("Ufo") << "DASUFO.GIF" << "Ufo" << "das Ufo" << "das";
-    QTest::newRow("first dot only") << "DERHUND.ALT.JPG" << "Hund" << "der Hund" << "der";
-    QTest::newRow("article only") << "DAS.BMP" << "" << "das " << "das";
-    QTest::newRow("mixed case") << "dasTaxi.jpg" << "Taxi" << "das Taxi" << "das";
-}
-
-void TestGermanText::forms()
-{
-    QFETCH(QString, entry);
-    QFETCH(QString, noun);
-    QFETCH(QString, display);
-    QFETCH(QString, article);
-    QCOMPARE(nounForm(entry), noun);
-    QCOMPARE(displayForm(entry), display);
-    QCOMPARE(articleOf(entry), article);
 }
 
 void TestGermanText::dictionaryOrder_data()

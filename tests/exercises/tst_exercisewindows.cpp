@@ -142,9 +142,9 @@ private:
     // Presses ">>" until the window shows the noun (at most two passes of the deck).
     bool presentNoun(ExerciseWindow &window, const QString &noun)
     {
-        for (int i = 0; i < 20 && window.frame().noun() != noun; ++i)
+        for (int i = 0; i < 20 && window.frame().currentWord().noun() != noun; ++i)
             QTest::mouseClick(window.nextButton(), Qt::LeftButton);
-        return window.frame().noun() == noun;
+        return window.frame().currentWord().noun() == noun;
     }
 
 private Q_SLOTS:
@@ -270,16 +270,11 @@ private Q_SLOTS:
         QFETCH(int, vowel);
         QFETCH(QString, text);
         QFETCH(QString, pattern);
-        const int oldConsonant = mitlautfarbe;
-        const qint16 oldVowel = selbstlautfarbe;
-        mitlautfarbe = consonant;
-        selbstlautfarbe = qint16(vowel);
         FakeHost host;
+        host.colours = {consonant, vowel};
         useFolder(host, m_pictures.path(), {entry});
         const auto window = makeWindow(Kind(kind), host);
         open(*window);
-        mitlautfarbe = oldConsonant;
-        selbstlautfarbe = oldVowel;
         if (consonant == 10 && vowel == 12)
             QCOMPARE(paletteColor(consonant), QColor(0, 255, 0));
         checkStrip(*window->strip(), text, pattern, paletteColor(consonant), paletteColor(vowel), host.backgroundColor);
@@ -330,12 +325,12 @@ private Q_SLOTS:
         open(window);
         click(&window, QStringLiteral("Command3"));
         click(&window, QStringLiteral("Command3"));
-        QStringList lines = host.usageLines(UsageList::Lesen);
+        QStringList lines = host.usageLines(Activity::Lesen);
         QCOMPARE(lines.size(), 3);
         lines.sort();
         QCOMPARE(lines, (QStringList{QStringLiteral("Hund"), QStringLiteral("Katze"), QStringLiteral("Ufo")}));
         click(&window, QStringLiteral("Command2"));
-        QCOMPARE(host.usageLines(UsageList::Lesen).size(), 4);
+        QCOMPARE(host.usageLines(Activity::Lesen).size(), 4);
         QCOMPARE(host.fakeMessages.count(), 0);
     }
 
@@ -359,18 +354,18 @@ private Q_SLOTS:
         QPointer<ExerciseWindow> window = makeWindow(Kind(kind), host).release();
         QStringList seen;
         open(*window);
-        seen << window->frame().noun();
+        seen << window->frame().currentWord().noun();
         click(window, QStringLiteral("Command1"));
         QVERIFY(!window->isVisible());
         QCOMPARE(host.returnToMenuCalls, 1);
         QVERIFY(window->image1()->picture().isEmpty());
         QVERIFY(window->image2()->picture().isEmpty());
         open(*window);
-        seen << window->frame().noun();
+        seen << window->frame().currentWord().noun();
         QTest::mouseClick(window->previousButton(), Qt::LeftButton);
-        seen << window->frame().noun();
+        seen << window->frame().currentWord().noun();
         QTest::mouseClick(window->nextButton(), Qt::LeftButton);
-        seen << window->frame().noun();
+        seen << window->frame().currentWord().noun();
         seen.sort();
         QCOMPARE(seen, (QStringList{QStringLiteral("Hund"), QStringLiteral("Katze"), QStringLiteral("Ufo"),
                                     QStringLiteral("Äpfel")}));
@@ -427,7 +422,7 @@ private Q_SLOTS:
         const auto window = makeWindow(Kind(kind), host);
         open(*window);
         QVERIFY(presentNoun(*window, noun));
-        const UsageList list = Kind(kind) == Kind::Begleiter ? UsageList::Begleiter : UsageList::Ergaenzen;
+        const Activity list = Kind(kind) == Kind::Begleiter ? Activity::Begleiter : Activity::Ergaenzen;
         const QImage stripBefore = window->strip()->image();
         const qsizetype deckBefore = window->frame().deck().size();
 
@@ -441,8 +436,8 @@ private Q_SLOTS:
             } else {
                 QCOMPARE(host.fakeMessages.count(), 0);
             }
-            QVERIFY(window->frame().noun() != noun || deckBefore == 0);
-            QVERIFY(window->strip()->image() != stripBefore || window->frame().noun() == noun);
+            QVERIFY(window->frame().currentWord().noun() != noun || deckBefore == 0);
+            QVERIFY(window->strip()->image() != stripBefore || window->frame().currentWord().noun() == noun);
         } else {
             const QString text = Kind(kind) == Kind::Begleiter
                                      ? QStringLiteral("Das stimmt leider nicht, überlege nochmal!")
@@ -451,7 +446,7 @@ private Q_SLOTS:
             QCOMPARE(host.fakeMessages.last().caption, QStringLiteral("Fehler"));
             QCOMPARE(host.fakeMessages.last().text, text + kCr2);
             QCOMPARE(host.fakeMessages.last().buttons, Messages::Buttons::Ok);
-            QCOMPARE(window->frame().noun(), noun);
+            QCOMPARE(window->frame().currentWord().noun(), noun);
             QCOMPARE(window->strip()->image(), stripBefore);
             QCOMPARE(window->frame().deck().size(), deckBefore);
             QVERIFY(host.usageLines(list).isEmpty());
@@ -520,7 +515,7 @@ private Q_SLOTS:
         QStringList seen;
         for (int i = 0; i < 8; ++i) {
             QVERIFY(window->frame().hasWord());
-            seen << window->frame().noun();
+            seen << window->frame().currentWord().noun();
             QVERIFY(window->image1()->picture().isUnloadable());
             QVERIFY(window->image2()->picture().isEmpty());
             QVERIFY(showsPlaceholder(window->image1()));
@@ -529,7 +524,7 @@ private Q_SLOTS:
                 QTest::mouseClick(window->nextButton(), Qt::LeftButton);
                 continue;
             }
-            const QString article = window->frame().currentWord().left(3);
+            const QString article = window->frame().currentWord().article();
             const QString button = Kind(kind) == Kind::Begleiter
                                        ? (article == u"der" ? "Command2" : article == u"die" ? "Command3" : "Command4")
                                        : (article == u"der" ? "Command6" : article == u"die" ? "Command5" : "Command4");
@@ -541,7 +536,7 @@ private Q_SLOTS:
                                     QStringLiteral("Bruch"), QStringLiteral("Nichts"), QStringLiteral("Nichts"),
                                     QStringLiteral("Text"), QStringLiteral("Text")}));
         if (Kind(kind) != Kind::Lesen) {
-            const UsageList list = Kind(kind) == Kind::Begleiter ? UsageList::Begleiter : UsageList::Ergaenzen;
+            const Activity list = Kind(kind) == Kind::Begleiter ? Activity::Begleiter : Activity::Ergaenzen;
             QCOMPARE(host.usageLines(list).size(), 8);
         }
     }

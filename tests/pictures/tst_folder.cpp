@@ -34,10 +34,14 @@ void TestFolder::listsPicturesInOrder()
     QTemporaryDir dir;
     for (const char *name : {"zebra.BMP", "Apfel.jpg", "banane.Gif", "notes.txt", "WORTILO.INI", "auto.wmf", "bild.jpeg"})
         touchRaw(dir.path(), name);
+    // As a German reader orders them: Bär before Bus, not after it as by code unit.
+    for (const QString &name : {QStringLiteral("derBus.gif"), QStringLiteral("derBär.gif")})
+        touchRaw(dir.path(), name.toUtf8());
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner.bmp"))); // a folder is no picture
     PictureFolder folder(dir.path());
     folder.scan();
-    QCOMPARE(folder.pictureFiles(), (QStringList{"Apfel.jpg", "auto.wmf", "banane.Gif", "zebra.BMP"}));
+    QCOMPARE(folder.pictureFiles(),
+             (QStringList{"Apfel.jpg", "auto.wmf", "banane.Gif", "derBär.gif", "derBus.gif", "zebra.BMP"}));
     QVERIFY(folder.hasPictureFiles());
 }
 
@@ -77,6 +81,13 @@ void TestFolder::resolvesCaseInsensitively()
     QVERIFY(fuss.open(QIODevice::ReadOnly));
     QCOMPARE(fuss.readAll(), QByteArray("foot"));
     QVERIFY(folder.resolve(QStringLiteral("DERKATZE.JPG")).isEmpty());
+    // Two names for one entry: the first in the folder's order is the picture.
+    touchRaw(dir.path(), "DERHUND.jpg", "DOG");
+    folder.scan();
+    QCOMPARE(folder.pictureFiles().size(), 3);
+    QFile first(folder.resolve(QStringLiteral("DERHUND.JPG")));
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    QCOMPARE(first.readAll(), QByteArray("DOG"));
     QVERIFY(folder.resolve(QStringLiteral("DERFUSS.BMP")).isEmpty());
 }
 

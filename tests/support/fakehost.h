@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "pictures/folder.h"
 #include "core/host.h"
+#include "core/random.h"
+#include "pictures/folder.h"
 #include "support/fakemessages.h"
+#include "support/manualclock.h"
 
 #include <QColor>
 #include <QStringList>
@@ -10,38 +12,39 @@
 
 namespace wortilo::test {
 
-// A main window stand-in for activity window tests: the values an activity reads are plain
-// members to set, and what it hands back (usage lines, returns to the menu) is recorded.
+// A main window stand-in for activity tests: the values an activity reads are plain members to
+// set, and what it hands back (usage lines, returns to the menu) is recorded.
 class FakeHost : public Host
 {
 public:
-    QStringList activeEntries() const override { return entries; }
+    QList<Word> activeWords() const override { return Word::fromEntries(entries); }
     QColor background() const override { return backgroundColor; }
+    LetterColours letterColours() const override { return colours; }
     bool confirmationsOn() const override { return confirmations; }
     QString playerName() const override { return name; }
-    void appendUsage(UsageList list, const QString &line) override
-    {
-        const auto i = static_cast<std::size_t>(list);
-        if (i < usage.size())
-            usage[i].append(line);
-    }
+    void appendUsage(Activity activity, const QString &line) override { usage[std::size_t(activity)].append(line); }
     Messages &messages() override { return fakeMessages; }
     const PictureFolder &pictureFolder() const override { return folder; }
+    Random &random() override { return generator; }
+    Clock &clock() override { return manualClock; }
     void returnToMenu() override { ++returnToMenuCalls; }
     bool quitting() const override { return isQuitting; }
 
-    const QStringList &usageLines(UsageList list) const { return usage.at(static_cast<std::size_t>(list)); }
+    const QStringList &usageLines(Activity activity) const { return usage.at(std::size_t(activity)); }
 
     // What the activity reads; the defaults are those of a first run.
     QStringList entries;
     QColor backgroundColor = Qt::black;
+    LetterColours colours;
     bool confirmations = true;
     QString name = QStringLiteral("Freund");
     PictureFolder folder{QStringLiteral(".")};
+    Random generator;
+    ManualClock manualClock;
     bool isQuitting = false;
 
     // What the activity did.
-    std::array<QStringList, kUsageListCount> usage;
+    std::array<QStringList, kActivityCount> usage;
     int returnToMenuCalls = 0;
     FakeMessages fakeMessages;
 };

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "letterpanel.h"
+
+#include "core/twips.h"
+#include "session/session.h"
+#include "widgets/controls.h"
+#include "widgets/fonts.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+namespace wortilo {
+
+LetterPanel::LetterPanel(Session &session, QWidget *parent) : QFrame(parent), m_session(session)
+{
+    setObjectName(QStringLiteral("Picture4"));
+    resize(twipsSize(6855, 2535));
+    fillBackground(this, QColor(128, 255, 255));
+    const QFont bold = verdana(9.75);
+
+    m_letters = new QListWidget(this);
+    m_letters->setObjectName(QStringLiteral("List1"));
+    m_letters->setAccessibleName(QStringLiteral("Laute"));
+    m_letters->setGeometry(twipsRect(120, 120, 4095, 1755));
+    m_letters->setFont(bold);
+    m_letters->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_letters->setFlow(QListView::TopToBottom);
+    m_letters->setWrapping(true);
+    m_letters->setUniformItemSizes(true);
+    m_letters->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_letters->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Six columns of five letters.
+    m_letters->setGridSize(QSize((m_letters->width() - 6) / 6, (m_letters->height() - 6) / 5));
+    connect(m_letters, &QListWidget::itemSelectionChanged, this, [this] {
+        if (m_showing)
+            return;
+        for (int i = 0; i < m_letters->count(); ++i)
+            if (m_letters->item(i)->isSelected() != m_session.words().isSelected(i))
+                m_session.setLetterSelected(i, m_letters->item(i)->isSelected());
+    });
+
+    m_nouns = new QListWidget(this);
+    m_nouns->setObjectName(QStringLiteral("List3"));
+    m_nouns->setAccessibleName(QStringLiteral("Nomen mit diesen Lauten"));
+    m_nouns->setGeometry(twipsRect(4320, 120, 2415, 2190));
+    m_nouns->setFont(bold);
+    m_nouns->setSelectionMode(QAbstractItemView::NoSelection);
+    QPalette grey = m_nouns->palette();
+    grey.setColor(QPalette::Base, QColor(224, 224, 224));
+    m_nouns->setPalette(grey);
+
+    auto *cancel = addButton(this, QStringLiteral("Command5"), QStringLiteral("Abbruch"), QRect(120, 1920, 1335, 495), bold);
+    auto *all = addButton(this, QStringLiteral("Command6"), QStringLiteral("A l l e"), QRect(1560, 1920, 1215, 495), bold);
+    auto *none = addButton(this, QStringLiteral("Command7"), QStringLiteral("Keiner"), QRect(2880, 1920, 1335, 495), bold);
+    connect(cancel, &QPushButton::clicked, this, &LetterPanel::closeRequested);
+    connect(all, &QPushButton::clicked, this, [this] { m_session.setAllLettersSelected(true); });
+    connect(none, &QPushButton::clicked, this, [this] { m_session.setAllLettersSelected(false); });
+
+    showWords();
+    connect(&session, &Session::wordsChanged, this, &LetterPanel::showWords);
+}
+
+void LetterPanel::showWords()
+{
+    m_showing = true;
+    const WordStore &store = m_session.words();
+    if (m_letters->count() != store.letters().size()) {
+        m_letters->clear();
+        for (const QString &letter : store.letters())
+            (new QListWidgetItem(letter, m_letters))->setTextAlignment(Qt::AlignCenter);
+    }
+    for (int i = 0; i < m_letters->count(); ++i)
+        m_letters->item(i)->setSelected(store.isSelected(i));
+    m_nouns->clear();
+    m_nouns->addItems(store.filteredNouns());
+    m_showing = false;
+}
+
+} // namespace wortilo

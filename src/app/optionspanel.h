@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "session/session.h"
+
+#include <QFrame>
+
+class QCheckBox;
+
+namespace wortilo {
+
+// Picture5, the options panel: the four switches of the session ("Bestätigungen aktivieren",
+// "Farbeinstellungen aktivieren", "Namenseingabe aktivieren", "Wortfilterauswahl aktivieren")
+// and "X", which closes the panel.
+class OptionsPanel : public QFrame
+{
+    Q_OBJECT
+public:
+    OptionsPanel(Session &session, QWidget *parent);
+
+Q_SIGNALS:
+    void closeRequested();
+
+private:
+    void showSwitches();
+
+    Session &m_session;
+    QList<std::pair<QCheckBox *, Session::Switch>> m_boxes;
+};
+
+} // namespace wortilo

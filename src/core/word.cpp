@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "word.h"
+
+#include "germantext.h"
+
+namespace wortilo {
+
+bool startsWithArticle(const QString &upperName)
+{
+    const QStringView article = QStringView(upperName).left(3);
+    return article == u"DER" || article == u"DIE" || article == u"DAS";
+}
+
+std::optional<Word> Word::fromFileName(const QString &fileName, const QString &letters)
+{
+    Word word = fromEntry(fileName.normalized(QString::NormalizationForm_C));
+    if (word.m_article.isEmpty())
+        return std::nullopt;
+    for (const QChar c : word.upperNoun())
+        if (!letters.contains(c))
+            return std::nullopt;
+    return word;
+}
+
+Word Word::fromEntry(const QString &entry)
+{
+    Word word;
+    word.m_entry = germanUpper(entry);
+    const qsizetype dot = word.m_entry.indexOf(u'.');
+    word.m_stemLength = dot < 0 ? word.m_entry.size() : dot;
+    if (startsWithArticle(word.m_entry))
+        word.m_article = germanLower(word.m_entry.left(3));
+    const QString noun = word.upperNoun();
+    if (!noun.isEmpty())
+        word.m_noun = noun.left(1) + germanLower(noun.mid(1));
+    return word;
+}
+
+QList<Word> Word::fromEntries(const QStringList &entries)
+{
+    QList<Word> words;
+    words.reserve(entries.size());
+    for (const QString &entry : entries)
+        words.append(fromEntry(entry));
+    return words;
+}
+
+} // namespace wortilo

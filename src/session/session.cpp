@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+#include "session.h"
+
+#include "core/globals.h"
+#include "core/messages.h"
+
+namespace wortilo {
+
+Session::Session(Messages &messages, const QString &folder, Clock &clock)
+    : m_messages(messages), m_clock(clock), m_folder(folder)
+{
+    // The letter colours start with their defaults in every run, before the settings are read.
+    mitlautfarbe = 10;
+    selbstlautfarbe = 12;
+}
+
+bool Session::bildersuchen()
+{
+    m_folder.scan();
+    if (m_folder.hasPictureFiles())
+        return true;
+    m_messages.ok(QStringLiteral("Programmabbruch"), QStringLiteral("Es wurden keine Bilddateien gefunden!") + kCr
+                                                         + QStringLiteral("Das Programm ist nicht funktionsfähig!")
+                                                         + kCr);
+    return false;
+}
+
+void Session::loadWords()
+{
+    m_store.buchstabenliste();
+    iniload();
+    m_store.wortliste(m_folder.pictureFiles());
+    m_store.filtern();
+    Q_EMIT wordsChanged();
+}
+
+void Session::iniload()
+{
+    // Each line is applied as it is read; a bad line leaves it and the lines after it at their
+    // start values, and the preview and letters apply only when the whole file was read.
+    m_settingsPath = settingsFilePath(m_folder.path());
+    const SettingsRead read = readSettingsFile(m_settingsPath);
+    const Settings &v = read.values;
+    const int good = read.goodLines;
+    const int switchValues[] = {v.confirmations, v.colourSettings, v.letterFilter, v.nameEntry};
+    for (int line = 1; line <= 4 && line <= good; ++line)
+        m_switches[std::size_t(line - 1)] = switchValues[line - 1] == 1;
+    Q_EMIT switchesChanged();
+    if (good >= 5)
+        setConsonantColour(v.consonantColor);
+    if (good >= 6)
+        setVowelColour(v.vowelColor);
+    // A scroll bar that changes shows its colour at once, as when it is moved by hand.
+    const int rgb[] = {v.red, v.green, v.blue};
+    for (int line = 7; line <= 9 && line <= good; ++line)
+        if (m_rgb[std::size_t(line - 7)] != rgb[line - 7])
+            setBackgroundValue(line - 7, rgb[line - 7]);
+    if (good < kSettingsLineCount)
+        return;
+    farbprobe();
+    m_store.selectLettersIn(v.letters);
+}
+
+bool Session::inisave()
+{
+    Settings s;
+    s.confirmations = m_switches[0];
+    s.colourSettings = m_switches[1];
+    s.letterFilter = m_switches[2];
+    s.nameEntry = m_switches[3];
+    s.consonantColor = mitlautfarbe;
+    s.vowelColor = selbstlautfarbe;
+    s.red = m_rgb[0];
+    s.green = m_rgb[1];
+    s.blue = m_rgb[2];
+    s.letters = m_store.selectedLetters();
+    if (m_settingsPath.isEmpty())
+        m_settingsPath = settingsFilePath(m_folder.path());
+    return writeSettingsFile(m_settingsPath, s);
+}
+
+bool Session::switchOn(Switch which) const
+{
+    return m_switches[std::size_t(which)];
+}
+
+void Session::setSwitch(Switch which, bool on)
+{
+    if (m_switches[std::size_t(which)] == on)
+        return;
+    m_switches[std::size_t(which)] = on;
+    Q_EMIT switchesChanged();
+}
+
+void Session::setConsonantColour(int index)
+{
+    mitlautfarbe = index;
+    Q_EMIT coloursChanged();
+}
+
+void Session::setVowelColour(int index)
+{
+    selbstlautfarbe = qint16(index);
+    Q_EMIT coloursChanged();
+}
+
+LetterColours Session::letterColours() const
+{
+    return {mitlautfarbe, selbstlautfarbe};
+}
+
+void Session::setBackgroundValue(int channel, int value)
+{
+    m_rgb[std::size_t(channel)] = value;
+    Q_EMIT backgroundValuesChanged();
+    farbprobe();
+}
+
+void Session::farbprobe()
+{
+    m_background = QColor(m_rgb[0], m_rgb[1], m_rgb[2]);
+    Q_EMIT backgroundApplied();
+}
+
+void Session::setLetterSelected(int index, bool selected)
+{
+    m_store.setSelected(index, selected);
+    m_store.filtern();
+    Q_EMIT wordsChanged();
+}
+
+void Session::setAllLettersSelected(bool selected)
+{
+    m_store.setAllSelected(selected);
+    m_store.filtern();
+    Q_EMIT wordsChanged();
+}
+
+void Session::setFilter(bool on)
+{
+    if (on == m_store.filterOn())
+        return;
+    const bool noWords = m_store.setFilter(on);
+    Q_EMIT filterChanged(m_store.filterOn());
+    Q_EMIT wordsChanged();
+    if (noWords)
+        m_messages.ok(QStringLiteral("Filter: "), QStringLiteral("Der Filter erzeugt keine Wörter!") + kCr
+                                                      + QStringLiteral("Filter wird wieder abgeschaltet.") + kCr);
+}
+
+void Session::confirmName(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    m_name = name;
+    m_usage.clear();
+    Q_EMIT nameChanged(m_name);
+}
+
+void Session::returnToMenu()
+{
+    if (!m_quitting)
+        Q_EMIT menuRequested();
+}
+
+} // namespace wortilo

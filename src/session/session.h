@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "core/host.h"
+#include "core/random.h"
+#include "pictures/folder.h"
+#include "usage/usagelog.h"
+#include "words/settingsfile.h"
+#include "words/wordstore.h"
+
+#include <QObject>
+
+namespace wortilo {
+
+// The program's state for one run, without widgets: the word store with its letter selection and
+// filter, the settings kept in WORTILO.INI, the player's name and the usage log. The main window,
+// its panels and the usage view show it and change it through it; the activities read it as
+// their Host.
+class Session : public QObject, public Host
+{
+    Q_OBJECT
+public:
+    // The four switches of the options panel.
+    enum class Switch { Confirmations, ColourSettings, LetterFilter, NameEntry };
+
+    Session(Messages &messages, const QString &folder, Clock &clock);
+
+    // Start-up: looks for picture files and shows "Programmabbruch" when there is none (the
+    // program must then end without writing anything). Returns whether there are any.
+    bool bildersuchen();
+    // Start-up after the picture check: the letter list, the settings file, the word list and
+    // the filtered list, in that order.
+    void loadWords();
+    // Writes WORTILO.INI (under the name it was found by, in any letter case). False when it
+    // cannot be written; the old file then stays as it was.
+    bool inisave();
+
+    const WordStore &words() const { return m_store; }
+
+    bool switchOn(Switch which) const;
+    void setSwitch(Switch which, bool on);
+
+    // The letter colours (palette indices); they are kept in mitlautfarbe and selbstlautfarbe.
+    void setConsonantColour(int index);
+    void setVowelColour(int index);
+
+    // The three background values of the colour panel's scroll bars (0..255).
+    int backgroundValue(int channel) const { return m_rgb[std::size_t(channel)]; }
+    void setBackgroundValue(int channel, int value);
+    // Makes the background values the shared background colour and has the sample redrawn.
+    void farbprobe();
+
+    // The letter panel: one letter's selection, or all / none; each refilters.
+    void setLetterSelected(int index, bool selected);
+    void setAllLettersSelected(bool selected);
+    // The "Filter" switch; when it would give no words it says so and ends off.
+    void setFilter(bool on);
+
+    // "Fertig!" on the name panel: a non-empty name becomes the player's name and empties the
+    // usage log, also when the name is unchanged. An empty one changes nothing.
+    void confirmName(const QString &name);
+
+    UsageLog &usage() { return m_usage; }
+    const UsageLog &usage() const { return m_usage; }
+
+    void setQuitting() { m_quitting = true; }
+
+    // Host
+    QList<Word> activeWords() const override { return m_store.activeWords(); }
+    QColor background() const override { return m_background; }
+    LetterColours letterColours() const override;
+    bool confirmationsOn() const override { return switchOn(Switch::Confirmations); }
+    QString playerName() const override { return m_name; }
+    void appendUsage(Activity activity, const QString &line) override { m_usage.append(activity, line); }
+    Messages &messages() override { return m_messages; }
+    const PictureFolder &pictureFolder() const override { return m_folder; }
+    Random &random() override { return m_random; }
+    Clock &clock() override { return m_clock; }
+    void returnToMenu() override;
+    bool quitting() const override { return m_quitting; }
+
+Q_SIGNALS:
+    void switchesChanged();
+    void coloursChanged();
+    // The background values changed (the scroll bars follow them).
+    void backgroundValuesChanged();
+    // The shared background colour was applied: the sample word is drawn anew.
+    void backgroundApplied();
+    // The letter selection, the filtered nouns or the count label changed.
+    void wordsChanged();
+    void filterChanged(bool on);
+    void nameChanged(const QString &name);
+    // An activity was left: the main window shows itself again.
+    void menuRequested();
+
+private:
+    void iniload();
+
+    Messages &m_messages;
+    Clock &m_clock;
+    Random m_random;
+    PictureFolder m_folder;
+    QString m_settingsPath;
+    WordStore m_store;
+    std::array<bool, 4> m_switches{true, false, false, true};
+    std::array<int, 3> m_rgb{0, 0, 0};
+    QColor m_background = Qt::black; // until the settings or the colour panel apply one
+    QString m_name = QStringLiteral("Freund");
+    UsageLog m_usage;
+    bool m_quitting = false;
+};
+
+} // namespace wortilo

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Controls placed in twips, as every window of the program lays them out.
+namespace wortilo {
+
+class Shape;
+
+// A push button with its object name and caption at a place given in twips; it never becomes
+// the default button, so Enter in a text field does not press it.
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, const QRect &twips,
+                       const QFont &font);
+// A label showing plain text (never markup: a name typed by the user stays as typed).
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &twips, const QFont &font);
+Shape *addShape(QWidget *parent, const QString &name, const QRect &twips, const QColor &fill,
+                const QColor &border = Qt::black);
+// Fills the widget's background with the colour (check boxes and labels too).
+void fillBackground(QWidget *widget, const QColor &colour);
+// Sets the text colour of a label or button.
+void setTextColour(QWidget *widget, const QColor &colour);
+
+} // namespace wortilo
