@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/form1.h"
+#include "app/translations.h"
 #include "core/globals.h"
 #include "core/palette.h"
 #include "session/session.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -96,6 +98,7 @@ private Q_SLOTS:
     void quitWithYesWritesSilently();
     void closeBoxWritesAndTells();
     void settingsRoundTrip();
+    void settingsFileInAnyCase();
     void damagedSettings_data();
     void damagedSettings();
     void panelsToggle();
@@ -103,6 +106,7 @@ private Q_SLOTS:
     void colourPick();
     void backgroundScrollBars();
     void nameEntry();
+    void qtTextsAreGerman();
     void letterPanelAndFilter();
     void filterNarrowsActivities();
 };
@@ -319,6 +323,28 @@ void TestForm1::settingsRoundTrip()
     }
 }
 
+// A settings file made by hand in lower case is read, and written back under its own name.
+void TestForm1::settingsFileInAnyCase()
+{
+    Fixture f(words(3));
+    const QString lower = f.dir.filePath(QStringLiteral("wortilo.ini"));
+    {
+        QFile file(lower);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n 3 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\nAB\r\n");
+    }
+    QVERIFY(f.menu->startUp());
+    QVERIFY(!f.session->confirmationsOn());
+    QCOMPARE(mitlautfarbe, 3);
+    f.session->setConsonantColour(4);
+    f.menu->show();
+    f.menu->close();
+    QVERIFY(!QFile::exists(f.iniPath()));
+    QFile file(lower);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n 4 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\nAB\r\n"));
+}
+
 void TestForm1::damagedSettings_data()
 {
     QTest::addColumn<QByteArray>("ini");
@@ -433,6 +459,11 @@ void TestForm1::colourPick()
     QCOMPARE(int(selbstlautfarbe), 15);
     QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(319, 10)); // right edge of the last swatch
     QCOMPARE(mitlautfarbe, 15);
+    // A press on the background sample is no colour pick.
+    QTest::mousePress(f.child<QWidget>("Hintergrund"), Qt::LeftButton, {}, QPoint(5, 20));
+    QTest::mousePress(f.child<QWidget>("Hintergrund"), Qt::LeftButton, {}, QPoint(5, 150));
+    QCOMPARE(mitlautfarbe, 15);
+    QCOMPARE(int(selbstlautfarbe), 15);
 
     // the swatches are drawn in the palette colours
     const QImage shown = panel->grab().toImage();
@@ -492,7 +523,21 @@ void TestForm1::nameEntry()
     text->setText(QStringLiteral("Jörg"));
     f.click("Command25");
     QCOMPARE(f.child<QLabel>("Label5")->text(), QStringLiteral("Jörg"));
+    // A name is shown as typed, never as markup.
+    QCOMPARE(f.child<QLabel>("Label5")->textFormat(), Qt::PlainText);
     QVERIFY(f.session->usage().lines(Activity::Galgen).isEmpty());
+}
+
+// Qt's own texts (the right-click menu of the name field) are German.
+void TestForm1::qtTextsAreGerman()
+{
+    QVERIFY(installGermanTranslations(*QCoreApplication::instance()));
+    QLineEdit field;
+    const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts << action->text().section(u'\t', 0, 0);
+    QVERIFY2(texts.contains(QStringLiteral("&Rückgängig")), qPrintable(texts.join(u'|')));
 }
 
 void TestForm1::letterPanelAndFilter()

@@ -166,6 +166,26 @@ private Q_SLOTS:
         QVERIFY(m_hostile.add(QStringLiteral("dieBombe.bmp"), testpictures::bmpHeaderOnly(60000, 60000)));
     }
 
+    // A double click on an answer button whose second click arrives while the confirmation is
+    // open answers once.
+    void doubleClickAnswersOnce()
+    {
+        FakeHost host;
+        useFolder(host, m_pictures.path(), {QStringLiteral("DERHUND.JPG"), QStringLiteral("DASUFO.GIF")});
+        const auto window = makeWindow(Kind::Begleiter, host);
+        open(*window);
+        const QString article = window->frame().currentWord().article();
+        QPushButton *answer = nullptr;
+        for (QPushButton *b : window->findChildren<QPushButton *>())
+            if (b->text() == article)
+                answer = b;
+        host.fakeMessages.whileShown = [&] { QTest::mouseClick(answer, Qt::LeftButton); };
+        QTest::mouseClick(answer, Qt::LeftButton);
+        QCOMPARE(host.fakeMessages.count(), 1);
+        QCOMPARE(host.fakeMessages.last().caption, QStringLiteral("Lösung"));
+        QCOMPARE(host.usageLines(Activity::Begleiter).size(), 1);
+    }
+
     // The three windows as their layout tables give them (twips, 15 per pixel).
     void layout_data()
     {

@@ -388,33 +388,14 @@ private Q_SLOTS:
     // the word is recorded once and one next word follows.
     void answerDuringItsBox()
     {
-        class ReenteringMessages : public Messages
-        {
-        public:
-            Answer show(const QString &, const QString &, Buttons, Answer) override
-            {
-                ++boxes;
-                if (exercise)
-                    nested = exercise->check(QStringLiteral("der"));
-                return Answer::Ok;
-            }
-            ArticleExercise *exercise = nullptr;
-            ArticleExercise::Result nested = ArticleExercise::Result::Right;
-            int boxes = 0;
-        };
-        class Host : public FakeHost
-        {
-        public:
-            Messages &messages() override { return reentering; }
-            ReenteringMessages reentering;
-        } host;
-        host.entries = {QStringLiteral("DERHUND.JPG"), QStringLiteral("DERBALL.BMP")};
+        FakeHost host = hostWith({QStringLiteral("DERHUND.JPG"), QStringLiteral("DERBALL.BMP")});
         ArticleChoice choice(host);
-        host.reentering.exercise = &choice;
+        ArticleExercise::Result nested = ArticleExercise::Result::Right;
+        host.fakeMessages.whileShown = [&] { nested = choice.check(QStringLiteral("der")); };
         choice.presentNewWord();
         QCOMPARE(choice.check(QStringLiteral("der")), ArticleExercise::Result::Right);
-        QCOMPARE(host.reentering.nested, ArticleExercise::Result::NoWord);
-        QCOMPARE(host.reentering.boxes, 1);
+        QCOMPARE(nested, ArticleExercise::Result::NoWord);
+        QCOMPARE(host.fakeMessages.count(), 1);
         QCOMPARE(host.usageLines(Activity::Begleiter).size(), 1);
         QCOMPARE(choice.deck().size(), 0);
         QVERIFY(!choice.isBusy());

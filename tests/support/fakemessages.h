@@ -3,6 +3,7 @@
 #include "core/messages.h"
 
 #include <QList>
+#include <functional>
 #include <QString>
 
 namespace wortilo::test {
@@ -23,6 +24,8 @@ public:
                 Answer defaultButton = Answer::Ok) override
     {
         calls.append(Call{caption, text, buttons, defaultButton});
+        if (whileShown)
+            whileShown(); // what happens while the modal box is open (its nested event loop)
         if (!answers.isEmpty())
             return answers.takeFirst();
         if (buttons == Buttons::Ok)
@@ -43,6 +46,7 @@ public:
 
     QList<Call> calls;
     QList<Answer> answers;
+    std::function<void()> whileShown;
 };
 
 } // namespace wortilo::test
