@@ -175,8 +175,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, writeAs);
         QFETCH(QSize, pixels);
         QFETCH(QSize, target);
-        const QColor fill(0, 0, 255), block(255, 255, 0);
-        const QImage image = makeImage(pixels.width(), pixels.height(), fill, block);
+        const QImage image = makeImage(pixels.width(), pixels.height(), kFill, kBlock);
         const QByteArray bytes = writeAs == "GIF" ? encodeGif(image) : encode(image, writeAs.constData());
         const Picture picture = Picture::fromData(bytes);
         QVERIFY(picture.isLoaded());
@@ -184,13 +183,13 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), target);
         const int w = target.width(), h = target.height();
         for (const QPoint corner : {QPoint(1, 1), QPoint(w - 2, 1), QPoint(1, h - 2), QPoint(w - 2, h - 2)})
-            QVERIFY2(near(shown.pixel(corner), fill), qPrintable(QStringLiteral("corner %1,%2").arg(corner.x()).arg(corner.y())));
-        QVERIFY(near(shown.pixel(w / 2, h / 2), block));
+            QVERIFY2(near(shown.pixel(corner), kFill), qPrintable(QStringLiteral("corner %1,%2").arg(corner.x()).arg(corner.y())));
+        QVERIFY(near(shown.pixel(w / 2, h / 2), kBlock));
         // The block covers the middle half in both directions.
-        QVERIFY(near(shown.pixel(w * 3 / 10, h / 2), block));
-        QVERIFY(near(shown.pixel(w / 2, h * 7 / 10), block));
-        QVERIFY(near(shown.pixel(w / 10, h / 2), fill));
-        QVERIFY(near(shown.pixel(w / 2, h * 9 / 10), fill));
+        QVERIFY(near(shown.pixel(w * 3 / 10, h / 2), kBlock));
+        QVERIFY(near(shown.pixel(w / 2, h * 7 / 10), kBlock));
+        QVERIFY(near(shown.pixel(w / 10, h / 2), kFill));
+        QVERIFY(near(shown.pixel(w / 2, h * 9 / 10), kFill));
     }
 
     // Photos from a phone have far more pixels than other pictures may, and are often stored
