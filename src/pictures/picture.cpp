@@ -25,6 +25,12 @@ struct Picture::Data {
 
 namespace {
 
+// A photo is decoded no smaller than this on either side (when it is larger): enough for a
+// frame of up to about 600 pixels, and the exercise frames are 353 × 257.
+constexpr int kDecodeSide = 600;
+// A decoded photo never holds more: the largest photo allowed, shrunk by 8 in both directions.
+constexpr qint64 kMaxDecodedPixels = Picture::kMaxPhotoPixels / 64;
+
 quint32 le32(const QByteArray &d, qsizetype at)
 {
     const auto *p = reinterpret_cast<const uchar *>(d.constData()) + at;
@@ -98,33 +104,53 @@ bool bmpComplete(const QByteArray &d)
     return d.size() >= offBits + pixelBytes;
 }
 
-bool jpegComplete(const QByteArray &d)
+// What the markers of a JPEG tell before anything is decoded.
+struct JpegLayout {
+    bool complete = false;
+    // The decoder keeps the whole picture's coefficients in memory, however small it decodes:
+    // a progressive JPEG, or one whose first scan does not carry every colour component.
+    bool wholePictureInMemory = false;
+};
+
+JpegLayout jpegLayout(const QByteArray &d)
 {
     qsizetype pos = 2;
     const qsizetype n = d.size();
+    bool progressive = false;
+    int components = 0;
     while (pos < n) {
         if (byteAt(d, pos) != 0xFF)
-            return false;
+            return {};
         while (pos < n && byteAt(d, pos) == 0xFF)
             ++pos;
         if (pos >= n)
-            return false;
+            return {};
         const uchar marker = byteAt(d, pos);
         ++pos;
         if (marker == 0xD9)
-            return false; // end of image before any scan
+            return {}; // end of image before any scan
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
             continue;
-        if (marker == 0xDA) // start of the (first) scan: the image must end with its marker
-            return d.indexOf("\xFF\xD9", pos) >= 0;
         if (pos + 2 > n)
-            return false;
+            return {};
         const int length = byteAt(d, pos) << 8 | byteAt(d, pos + 1);
-        if (length < 2)
-            return false;
+        if (length < 2 || pos + length > n)
+            return {};
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame && length >= 8) {
+            progressive = (marker & 3) == 2;
+            components = byteAt(d, pos + 7);
+        }
+        if (marker == 0xDA) {
+            // Start of the (first) scan: the image must end with its marker, which the scan's
+            // data cannot contain. Searching from the end finds it at once in a whole file.
+            const bool ended = d.lastIndexOf("\xFF\xD9") >= pos;
+            const int scanComponents = length >= 3 ? byteAt(d, pos + 2) : 0;
+            return {ended, progressive || scanComponents != components};
+        }
         pos += length;
     }
-    return false;
+    return {};
 }
 
 bool gifComplete(const QByteArray &d)
@@ -174,6 +200,21 @@ bool withinLimits(const QSize &size)
            && size.height() <= Picture::kMaxSide && qint64(size.width()) * size.height() <= Picture::kMaxPixels;
 }
 
+// The size a photo is decoded at. libjpeg shrinks by 1/2, 1/4 or 1/8 while decoding, which is
+// quick and never holds the full picture: the strongest of these that keeps both sides at least
+// kDecodeSide pixels, and further while more than kMaxDecodedPixels would remain.
+QSize photoDecodeSize(const QSize &stored)
+{
+    const int shorter = qMin(stored.width(), stored.height());
+    int reduction = 1;
+    while (reduction < 8 && shorter / (reduction * 2) >= kDecodeSide)
+        reduction *= 2;
+    while (reduction < 8 && qint64(stored.width() / reduction) * (stored.height() / reduction) > kMaxDecodedPixels)
+        reduction *= 2;
+    // Rounded down, so that Qt picks exactly this reduction (and no more than a pixel is left to scale).
+    return QSize(qMax(1, stored.width() / reduction), qMax(1, stored.height() / reduction));
+}
+
 } // namespace
 
 Picture Picture::unloadable()
@@ -218,9 +259,8 @@ Picture Picture::fromData(const QByteArray &bytes)
         return Picture(std::move(data));
     }
 
-    const bool complete = format == "bmp" ? bmpComplete(bytes)
-                          : format == "jpeg" ? jpegComplete(bytes)
-                                             : gifComplete(bytes);
+    const JpegLayout jpeg = format == "jpeg" ? jpegLayout(bytes) : JpegLayout();
+    const bool complete = format == "bmp" ? bmpComplete(bytes) : format == "jpeg" ? jpeg.complete : gifComplete(bytes);
     if (!complete)
         return unloadable();
 
@@ -229,17 +269,28 @@ Picture Picture::fromData(const QByteArray &bytes)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
-    reader.setAutoTransform(false);
+    reader.setAutoTransform(true);
     // Check the size the header claims before anything is allocated.
-    if (!withinLimits(reader.size()))
+    const QSize stored = reader.size();
+    if (format == "jpeg") {
+        const qint64 limit = jpeg.wholePictureInMemory ? kMaxPixels : kMaxPhotoPixels;
+        if (stored.isEmpty() || qint64(stored.width()) * stored.height() > limit)
+            return unloadable();
+        reader.setScaledSize(photoDecodeSize(stored));
+    } else if (!withinLimits(stored)) {
         return unloadable();
+    }
     QImage image;
     if (!reader.read(&image) || image.isNull() || !withinLimits(image.size()))
         return unloadable();
     image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                           : QImage::Format_RGB32);
-    data->pixels = image.size();
-    data->twips = QSize(twips(image.width()), twips(image.height()));
+    // A photo's natural size is that of the whole picture, turned as its camera recorded.
+    QSize natural = image.size();
+    if (format == "jpeg")
+        natural = reader.transformation() & QImageIOHandler::TransformationRotate90 ? stored.transposed() : stored;
+    data->pixels = natural;
+    data->twips = QSize(twips(natural.width()), twips(natural.height()));
     data->raster = std::move(image);
     data->status = Status::Loaded;
     return Picture(std::move(data));

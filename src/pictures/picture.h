@@ -10,6 +10,8 @@ namespace wortilo {
 
 // A picture of the vocabulary, loaded from a BMP, JPEG, GIF or WMF file. The format is told by
 // the file's content, not by its name (a JPEG named .bmp loads; text named .bmp does not).
+// A photo is turned the way its camera recorded (the EXIF orientation): a portrait photo stored
+// sideways is a portrait picture.
 //
 // A picture is in one of three states: empty (nothing loaded, as after clearing a frame),
 // loaded, or unloadable (the file is missing, empty, truncated, not a picture, or larger than
@@ -27,6 +29,10 @@ public:
     static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
     static constexpr int kMaxSide = 10000;
     static constexpr qint64 kMaxPixels = 4096LL * 4096LL;
+    // A JPEG (what cameras and phones write) is decoded at a reduced size, so it may claim more
+    // pixels, and sides beyond kMaxSide: a photo of 100 megapixels loads. A JPEG whose decoder
+    // has to hold all of the picture (a progressive one) keeps kMaxPixels.
+    static constexpr qint64 kMaxPhotoPixels = qint64(1) << 27;
 
     // The empty picture.
     Picture() = default;
@@ -42,7 +48,8 @@ public:
     // "bmp", "jpeg", "gif" or "wmf" for a loaded picture, empty otherwise.
     QByteArray format() const;
 
-    // Natural size in whole twips (raster pictures: 15 twips per pixel); 0 × 0 unless loaded.
+    // Natural size in whole twips (raster pictures: 15 twips per pixel of the whole picture turned
+    // upright, even where a photo was decoded smaller); 0 × 0 unless loaded.
     QSize naturalSizeTwips() const;
     // Natural size in pixels; 0 × 0 unless loaded.
     QSize naturalSizePixels() const;

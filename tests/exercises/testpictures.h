@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QHash>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QString>
 #include <QTemporaryDir>
@@ -33,6 +34,49 @@ inline QByteArray encode(const QImage &image, const char *format, int quality = 
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format, quality);
     return bytes;
+}
+
+inline QByteArray encodeProgressiveJpeg(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+// The JPEG with an EXIF block telling how the camera was held (orientation 1 to 8: 6 means the
+// stored picture is to be turned a quarter clockwise to stand upright, 8 anticlockwise, 3 half).
+inline QByteArray withExifOrientation(const QByteArray &jpeg, int orientation)
+{
+    // Big-endian TIFF header, one directory with the single entry orientation (SHORT, count 1),
+    // no next directory.
+    QByteArray exif = QByteArray("Exif", 4) + QByteArray(2, 0) + QByteArray::fromHex("4d4d002a00000008000101120003000000010000");
+    exif[exif.size() - 1] = char(orientation);
+    exif.append(QByteArray(6, 0));
+    const int length = int(exif.size()) + 2;
+    const QByteArray segment = QByteArray::fromHex("ffe1") + char(length >> 8) + char(length & 0xFF) + exif;
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
+// The JPEG with its frame header rewritten to claim width × height pixels (the scan data stays
+// that of the small picture).
+inline QByteArray jpegClaiming(QByteArray jpeg, quint16 width, quint16 height)
+{
+    for (qsizetype pos = 2; pos + 9 < jpeg.size();) {
+        const uchar marker = uchar(jpeg[pos + 1]);
+        if (marker == 0xC0 || marker == 0xC2) {
+            jpeg[pos + 5] = char(height >> 8);
+            jpeg[pos + 6] = char(height & 0xFF);
+            jpeg[pos + 7] = char(width >> 8);
+            jpeg[pos + 8] = char(width & 0xFF);
+            break;
+        }
+        pos += 2 + (uchar(jpeg[pos + 2]) << 8 | uchar(jpeg[pos + 3]));
+    }
+    return jpeg;
 }
 
 // A GIF89a with a 256-entry global colour table (at most 256 distinct colours in the image).
