@@ -5,7 +5,7 @@
 #include "widgets/fonts.h"
 #include "core/palette.h"
 #include "core/twips.h"
-#include "pictureframe.h"
+#include "widgets/pictureframe.h"
 
 #include <QPushButton>
 

@@ -34,8 +34,11 @@ void place(QWidget *window, const QMargins &frame)
 class FrameWatcher : public QObject
 {
 public:
+    static inline const QString kName = QStringLiteral("wortilo-frame-watcher");
+
     FrameWatcher(QWidget *window, const QMargins &assumed) : QObject(window), m_window(window), m_assumed(assumed)
     {
+        setObjectName(kName);
         window->installEventFilter(this);
     }
 
@@ -76,7 +79,7 @@ void centreWindow(QWidget *window)
         g_knownFrame = frame;
     } else {
         frame = g_knownFrame;
-        if (!window->findChild<FrameWatcher *>(QString(), Qt::FindDirectChildrenOnly))
+        if (!window->findChild<QObject *>(FrameWatcher::kName, Qt::FindDirectChildrenOnly))
             new FrameWatcher(window, frame);
     }
     place(window, frame);

@@ -10,7 +10,7 @@
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "exercises/form4.h"
-#include "exercises/pictureframe.h"
+#include "widgets/pictureframe.h"
 #include "exercises/testpictures.h"
 #include "support/fakehost.h"
 
