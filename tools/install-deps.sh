@@ -7,7 +7,7 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu-core
-  desktop-file-utils
+  desktop-file-utils appstream
 )
 if (($#)); then
   packages=("$@")
