@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
-# The Debian package for schools: CPack's DEB generator packs under /usr what `cmake --install`
-# installs, plus the copyright file and changelog Debian wants in /usr/share/doc/wortilo (a plain
-# `cmake --install` leaves those two out).
+# The Debian package for schools: CPack's DEB generator packs under /usr (its default prefix) what
+# `cmake --install` installs, plus the copyright file and changelog Debian wants in
+# /usr/share/doc/wortilo (a plain `cmake --install` leaves those two out).
 #
 #   cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 #   cmake --build build --target package        ->  build/wortilo_<version>_<arch>.deb
@@ -23,9 +23,9 @@ install(FILES debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_NAME wortilo)
 set(CPACK_PACKAGE_VENDOR "Wortilo developers")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # One package of everything: the files `cmake --install` installs and the Debian files above.
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -58,5 +58,9 @@ Alphabet, in Übungen und Spielen. Der Wortschatz ist ein Ordner mit
 Bildern, die Artikel und Nomen heißen (derHund.jpg): Wer ein Bild
 hinzufügt, fügt ein Wort hinzu. 90 Bilder sind dabei; jede Benutzerin und
 jeder Benutzer bekommt beim ersten Start einen eigenen Bilderordner.]])
+
+# `package_source`: the checkout without its build folders and git data.
+set(CPACK_SOURCE_GENERATOR TXZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\.git(/|$)" "/build[^/]*/" "/\\.cache/")
 
 include(CPack)

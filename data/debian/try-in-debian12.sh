@@ -5,8 +5,7 @@
 # teacher from a shell and through the menu entry's Exec line (on an Xvfb display run outside the
 # root, so the root holds nothing but Debian 12 and what the package pulls in), opens the picture
 # folder through the entry's action, then removes the package and checks that the teacher's folder
-# is untouched. Not a CTest: it needs root, debootstrap, xvfb, x11-utils and
-# imagemagick.
+# is untouched. Not a CTest: it needs root, debootstrap, xvfb, x11-utils and imagemagick.
 #
 #   sudo data/debian/try-in-debian12.sh build/wortilo_<version>_<arch>.deb <scratch folder> [<apt options>]
 #
@@ -41,6 +40,9 @@ fi
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys"
 mount --rbind /dev "$root/dev"
+# Unmounting them again must not reach the host's own mounts.
+mount --make-rslave "$root/sys"
+mount --make-rslave "$root/dev"
 mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
