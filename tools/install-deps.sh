@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n
   fonts-dejavu-core
-  desktop-file-utils
+  desktop-file-utils appstream
+  dpkg-dev file
 )
 if (($#)); then
   packages=("$@")
