@@ -2,6 +2,7 @@
 #include "player.h"
 
 #include "dibdecoder.h"
+#include "fontmatch.h"
 #include "records.h"
 
 #include <QFontMetricsF>
@@ -62,30 +63,6 @@ QImage keyOut(const QImage &image, QRgb key)
 bool isSymbolFace(const QByteArray &face)
 {
     return face.compare("Symbol", Qt::CaseInsensitive) == 0;
-}
-
-// A generic family for faces that are rarely installed outside Windows.
-QString genericFamily(const QString &face, quint8 pitchAndFamily, QFont::StyleHint *hint)
-{
-    const QString f = face.toLower();
-    auto has = [&](const char *s) { return f.contains(QLatin1String(s)); };
-    const int family = pitchAndFamily >> 4;
-    if (has("courier") || has("mono") || has("console") || has("fixedsys") || has("terminal")
-        || (pitchAndFamily & 3) == 1 || family == 3) {
-        *hint = QFont::TypeWriter;
-        return QStringLiteral("monospace");
-    }
-    if (has("times") || has("roman") || (has("serif") && !has("sans")) || has("garamond") || has("bookman")
-        || has("century") || has("georgia") || has("palatino") || has("symbol") || family == 1) {
-        *hint = QFont::Serif;
-        return QStringLiteral("serif");
-    }
-    if (family == 4) {
-        *hint = QFont::Cursive;
-        return QStringLiteral("serif");
-    }
-    *hint = QFont::SansSerif;
-    return QStringLiteral("sans-serif");
 }
 
 } // namespace
@@ -939,15 +916,15 @@ QFont Player::qfontFor(const FontObject &f, qreal pixelSize, qreal *ascent, qrea
         *descent = m_fontDescent;
         return m_font;
     }
-    QString face = m_text.decode(f.face.constData(), f.face.size(), f.charset, false);
+    const QString face = m_text.decode(f.face.constData(), f.face.size(), f.charset, false);
     QFont::StyleHint hint = QFont::AnyStyle;
-    const QString generic = genericFamily(face, f.pitchAndFamily, &hint);
+    QStringList families = fontFamiliesFor(face, f.pitchAndFamily, &hint);
     // Symbol text arrives here already turned into Unicode (Greek, arrows, maths); installed
-    // "Symbol" look-alikes only carry the old symbol encoding, so any serif font shows it better.
+    // "Symbol" look-alikes only carry the old symbol encoding, so the generic serif shows it better.
     if (f.charset == 2 && isSymbolFace(f.face))
-        face.clear();
+        families = QStringList{families.constLast()};
     QFont font;
-    font.setFamilies(face.isEmpty() ? QStringList{generic} : QStringList{face, generic});
+    font.setFamilies(families);
     font.setStyleHint(hint);
     const int weight = f.weight <= 0 ? 400 : std::clamp((f.weight + 50) / 100 * 100, 100, 900);
     font.setWeight(QFont::Weight(weight));
