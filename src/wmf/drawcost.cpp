@@ -89,9 +89,13 @@ double DrawCost::rasterise(double edges, double cellsInside, double cellsOutside
 
 void DrawCost::setClip(const QPainterPath &clip)
 {
-    // A clip path of rectangles has about one span per rectangle (of four edges) in each row.
-    const QRectF bounds = m_toPixels.mapRect(clip.boundingRect()).intersected(m_visible);
-    m_clipSpansPerRow = clip.isEmpty() ? 0 : clip.elementCount() / 4.0 / std::max(1.0, bounds.height());
+    // A span of the clip starts and ends at a cell of its outline.
+    if (clip.isEmpty()) {
+        m_clipSpansPerRow = 0;
+        return;
+    }
+    const Geometry g = measure(clip);
+    m_clipSpansPerRow = std::max(1.0, g.cellsInside / std::max(1.0, g.bounds.height()) / 2);
 }
 
 double DrawCost::clipping(const QRectF &bounds) const
