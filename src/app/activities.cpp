@@ -5,6 +5,7 @@
 #include "exercises/form3.h"
 #include "exercises/form4.h"
 #include "games/abc/form8.h"
+#include "games/fange/fang.h"
 #include "games/teppich/form7.h"
 
 namespace wortilo {
@@ -30,7 +31,7 @@ const ActivityTable &activityTable()
         {A::Abschrift, "Command11", "Abschrift", 7320, 4200, "Abschrift", 0, Gate::None,    true,  nullptr},
         {A::Diktat,    "Command12", "Diktat",    7320, 5040, "Diktat",    0, Gate::None,    false, nullptr},
         {A::Teppich,   "Command19", "Teppich",   7320, 5880, "Teppich",   1, Gate::NoWords, false, create<Form7>},
-        {A::Fange,     "Command18", "Fange",     9120, 4200, "Fange",     1, Gate::NoWords, false, nullptr},
+        {A::Fange,     "Command18", "Fange",     9120, 4200, "Fange",     1, Gate::NoWords, false, create<Fang>},
         {A::Memory,    "Command17", "Memory",    9120, 5040, "Memory",    1, Gate::NoWords, false, nullptr},
         {A::Galgen,    "Command14", "Galgen",    9120, 5880, "Galgen",    1, Gate::NoWords, false, nullptr},
     }};
