@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace wortilo {
 
@@ -85,7 +86,7 @@ Fang::Fang(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(s
     setTextColour(m_list1, QColor(0, 0, 192));
     m_list1->setGeometry(twipsRect(120, 1320, 1935, 4590));
 
-    const QFont small = designFont(QStringLiteral("MS Sans Serif"), 8.25, true);
+    const QFont small = designFont(QStringLiteral("MS Sans Serif"), 8.25);
     m_label1 = addLabel(this, QStringLiteral("Label1"), host.playerName(), QRect(2400, 240, 1935, 255), small);
     m_seconds = addLabel(this, QStringLiteral("Bezeichnung6"), QStringLiteral("0"), QRect(4680, 240, 495, 255), small);
     m_seconds->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -200,7 +201,11 @@ void Fang::fangzeichnen()
 {
     m_bild5->clear();
     if (!m_game->lettersPlaced()) {
-        m_bild5->setCurrentPos(QPoint(0, 5 * twips(QFontMetrics(m_bild5->font()).height())));
+        // Five empty lines, then the text from the left edge; where the font is wider than the
+        // design's, the text moves left into its leading blanks so that its end stays visible.
+        const QFontMetrics metrics(m_bild5->font());
+        const int overflow = std::max(0, metrics.horizontalAdvance(kStartText) - m_bild5->width());
+        m_bild5->setCurrentPos(QPoint(-twips(overflow), 5 * twips(metrics.height())));
         m_bild5->print(kStartText, Qt::black);
         return;
     }
