@@ -102,6 +102,12 @@ private Q_SLOTS:
                     return k;
             return -1;
         };
+        // "N e u" drops an unfinished word without a record.
+        QTest::mouseClick(carpet, Qt::LeftButton, {}, spot(cellOf(u'B')));
+        QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+        QCOMPARE(game.foundCount(), 0);
+        QVERIFY(host.usageLines(Activity::Teppich).isEmpty());
+
         const int b = cellOf(u'B'), a = cellOf(u'a'), l = cellOf(u'l');
         QTest::mouseClick(carpet, Qt::RightButton, {}, spot(b));
         QCOMPARE(cellColour(b), paletteColor(12));
@@ -233,6 +239,9 @@ private Q_SLOTS:
         QVERIFY(!panel->isVisible() && !note->isVisible());
         QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
         QCOMPARE(host.fakeMessages.last().caption, QStringLiteral("Wortilo (ABC)"));
+        QCOMPARE(host.fakeMessages.last().text, QStringLiteral("Ordne die Bilder nach dem ABC.") + kCr
+                                                    + QStringLiteral("Dazu ziehst du die Bilder mit der") + kCr
+                                                    + QStringLiteral("Maus in die richtige Reihenfolge.") + kCr + kCr);
         QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QVERIFY(game.picture(0).isEmpty());
@@ -300,7 +309,12 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(*window, "Bezeichnung6")->text(), QStringLiteral("0"));
         QTest::mouseClick(child<QPushButton>(*window, "Command2"), Qt::LeftButton);
         QCOMPARE(host.fakeMessages.last().caption, QStringLiteral("F a n g e"));
-        QCOMPARE(host.fakeMessages.last().text.count(kCr), 8);
+        const QStringList help = host.fakeMessages.last().text.split(kCr);
+        QCOMPARE(help.size(), 9);
+        QCOMPARE(help.first(), QStringLiteral("Du musst die Buchstaben eines Wortes der"));
+        QCOMPARE(help.at(2), QStringLiteral("Buchstaben weißt du aber nicht, welcher"));
+        QCOMPARE(help.at(7), QStringLiteral("beliebiges Wort für dein Spiel auswählen."));
+        QCOMPARE(help.last(), QString());
 
         QTest::mouseClick(field, Qt::LeftButton);
         QVERIFY(host.manualClock.anyTickerActive());

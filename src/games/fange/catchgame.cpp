@@ -10,16 +10,16 @@
 
 namespace wortilo {
 
-CatchGame::CatchGame(Host &host) : m_host(host), m_ticker(host.clock().createTicker())
+CatchGame::CatchGame(Host &host) : m_host(host), m_zeit1(host.clock().createTicker())
 {
-    connect(m_ticker.get(), &Ticker::ticked, this, &CatchGame::tick);
+    connect(m_zeit1.get(), &Ticker::ticked, this, &CatchGame::tick);
 }
 
 CatchGame::~CatchGame() = default;
 
 bool CatchGame::isRunning() const
 {
-    return m_ticker->isActive();
+    return m_zeit1->isActive();
 }
 
 void CatchGame::fangliste()
@@ -55,7 +55,7 @@ void CatchGame::chooseWord(int index)
 // A prepared game: timer off, figure hidden at its start cell, start text on the field.
 void CatchGame::fangrunde()
 {
-    m_ticker->stop();
+    m_zeit1->stop();
     m_figureVisible = false;
     m_figure = QPoint(kStartColumn, kStartRow);
     if (m_word.isEmpty() || m_word.size() > kMaxWordLength)
@@ -73,7 +73,7 @@ void CatchGame::start()
 {
     if (m_busy || isRunning())
         return;
-    m_ticker->start(kTickMs);
+    m_zeit1->start(kTickMs);
     fangverteilen();
     m_figureVisible = true;
     fangpruefen();
@@ -141,7 +141,7 @@ void CatchGame::catchFirst()
 void CatchGame::fanggeschafft()
 {
     const QScopedValueRollback busy(m_busy, true);
-    m_ticker->stop();
+    m_zeit1->stop();
     m_figureVisible = false;
     Q_EMIT stateChanged();
     m_host.appendUsage(Activity::Fange, m_caught);
@@ -165,7 +165,7 @@ void CatchGame::tick()
 void CatchGame::fangstopp()
 {
     m_figureVisible = false;
-    m_ticker->stop();
+    m_zeit1->stop();
     Q_EMIT stateChanged();
 }
 

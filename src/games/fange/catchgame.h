@@ -92,7 +92,7 @@ private:
     void tick();
 
     Host &m_host;
-    std::unique_ptr<Ticker> m_ticker;
+    std::unique_ptr<Ticker> m_zeit1; // the one-second timer, running exactly while a game runs
     QStringList m_list;
     QString m_word;
     QString m_caught;
