@@ -25,8 +25,6 @@ public:
     SlotDrag(const QList<QWidget *> &slots, QWidget *window);
 
     bool isDragging() const { return m_source >= 0; }
-    // The slot being dragged, or -1.
-    int source() const { return m_source; }
     // Ends a drag without a drop (the window is hidden, say).
     void cancel();
 
