@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "activities.h"
 
+#include "exercises/form10.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "exercises/form4.h"
+#include "exercises/form9.h"
 
 namespace wortilo {
 
@@ -25,8 +27,8 @@ const ActivityTable &activityTable()
         {A::Begleiter, "Command3",  "Begleiter", 5520, 4200, "Begleiter", 0, Gate::None,    true,  create<Form3>},
         {A::Ergaenzen, "Command10", "Ergänzen",  5520, 5040, "Ergänzen",  0, Gate::None,    false, create<Form4>},
         {A::Abc,       "Command20", "A B C",     5520, 5880, "A B C",     5, Gate::TooFew,  false, nullptr},
-        {A::Abschrift, "Command11", "Abschrift", 7320, 4200, "Abschrift", 0, Gate::None,    true,  nullptr},
-        {A::Diktat,    "Command12", "Diktat",    7320, 5040, "Diktat",    0, Gate::None,    false, nullptr},
+        {A::Abschrift, "Command11", "Abschrift", 7320, 4200, "Abschrift", 0, Gate::None,    true,  create<Form9>},
+        {A::Diktat,    "Command12", "Diktat",    7320, 5040, "Diktat",    0, Gate::None,    false, create<Form10>},
         {A::Teppich,   "Command19", "Teppich",   7320, 5880, "Teppich",   1, Gate::NoWords, false, nullptr},
         {A::Fange,     "Command18", "Fange",     9120, 4200, "Fange",     1, Gate::NoWords, false, nullptr},
         {A::Memory,    "Command17", "Memory",    9120, 5040, "Memory",    1, Gate::NoWords, false, nullptr},
