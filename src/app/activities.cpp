@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "activities.h"
 
+#include "exercises/choicewindow.h"
 #include "exercises/form10.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
@@ -22,8 +23,8 @@ const ActivityTable &activityTable()
     static const ActivityTable table = {{
         // activity      button       caption      left  top   heading      min gate           hides  window
         {A::Lesen,     "Command2",  "Lesen",     3720, 4200, "Lesen",     3, Gate::TooFew,  true,  create<Form2>},
-        {A::Bildwahl,  "Command16", "Bildwahl",  3720, 5040, "Bildwahl",  3, Gate::TooFew,  false, nullptr},
-        {A::Wortwahl,  "Command13", "Wortwahl",  3720, 5880, "Wortwahl",  3, Gate::TooFew,  false, nullptr},
+        {A::Bildwahl,  "Command16", "Bildwahl",  3720, 5040, "Bildwahl",  3, Gate::TooFew,  false, create<Form6>},
+        {A::Wortwahl,  "Command13", "Wortwahl",  3720, 5880, "Wortwahl",  3, Gate::TooFew,  false, create<Form5>},
         {A::Begleiter, "Command3",  "Begleiter", 5520, 4200, "Begleiter", 0, Gate::None,    true,  create<Form3>},
         {A::Ergaenzen, "Command10", "Ergänzen",  5520, 5040, "Ergänzen",  0, Gate::None,    false, create<Form4>},
         {A::Abc,       "Command20", "A B C",     5520, 5880, "A B C",     5, Gate::TooFew,  false, nullptr},
