@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The word choice and picture choice logic without widgets: what is offered (how many, which,
-// in which order), leafing through the offers, the slider, and the answer rules.
-#include "core/germantext.h"
+// The rules of copying, dictation, word choice and picture choice without widgets: every
+// change of the typed text judged, what is offered (how many, which, in which order), the
+// answer rules, records, messages, and what is shown.
 #include "exercises/choice.h"
-#include "exercises/testpictures.h"
+#include "exercises/typing.h"
 #include "support/fakehost.h"
 
 #include <QtTest>
@@ -14,9 +14,33 @@ using wortilo::test::FakeHost;
 namespace {
 
 const QString kCr2 = QString(QChar(13)) + QChar(13);
-using Result = ChoiceExercise::Result;
 
-std::unique_ptr<ChoiceExercise> make(bool pictures, Host &host)
+
+
+std::unique_ptr<TypingExercise> makeTyping(bool dictation, Host &host)
+{
+    if (dictation)
+        return std::make_unique<Dictation>(host);
+    return std::make_unique<Copying>(host);
+}
+
+// The result as a letter: I ignored, B a beginning, R right, W wrong.
+QChar code(TypingExercise::Result r)
+{
+    return QStringLiteral("IBRW").at(int(r));
+}
+
+// '+' word and instruction shown, 's' only the word, '-' neither (the pictures always are).
+QChar shown(const TypingExercise &t)
+{
+    if (!t.picturesVisible())
+        return u'!';
+    return t.stripVisible() ? (t.instructionVisible() ? u'+' : u's') : (t.instructionVisible() ? u'i' : u'-');
+}
+
+
+
+std::unique_ptr<ChoiceExercise> makeChoice(bool pictures, Host &host)
 {
     if (pictures)
         return std::make_unique<PictureChoice>(host);
@@ -53,20 +77,96 @@ bool selectTask(ChoiceExercise &choice, const QString &task, const QString &chos
 
 } // namespace
 
-class TestChoice : public QObject
+class TestWordExercises : public QObject
 {
     Q_OBJECT
 
-private:
-    testpictures::PictureDir m_pictures;
-
 private Q_SLOTS:
-    void initTestCase()
+    // The field's successive texts, each judged as it comes: the result per change (B a
+    // beginning, W wrong, R right) and what is shown afterwards.
+    void typing_data()
     {
-        // Each picture of its own width, so the one shown can be told.
-        const QStringList names = things(12);
-        for (int i = 0; i < names.size(); ++i)
-            QVERIFY(m_pictures.addImage(names[i], testpictures::makeImage(40 + i, 30), "BMP"));
+        QTest::addColumn<bool>("dictation");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<bool>("confirmations");
+        QTest::addColumn<QString>("results");
+        QTest::addColumn<QString>("shown");
+        const QStringList hund{"H", "Hu", "Hun", "Hund"};
+        for (const bool d : {false, true}) {
+            const char *k = d ? "Diktat" : "Abschrift";
+            QTest::addRow("%s Hund", k) << d << "DERHUND.JPG" << hund << true << "BBBR" << (d ? "---+" : "++++");
+            QTest::addRow("%s no confirmations", k) << d << "DERHUND.JPG" << hund << false << "BBBR"
+                                                    << (d ? "---+" : "++++");
+            QTest::addRow("%s lower-case first letter", k)
+                << d << "DERHUND.JPG" << QStringList{"h", "hu", "h", "", "H"} << true << "WWWBB"
+                << (d ? "ssss-" : "+++++");
+            QTest::addRow("%s pasted too long", k) << d << "DERHUND.JPG" << QStringList{"Hunde"} << true << "W"
+                                                   << (d ? "s" : "+");
+            QTest::addRow("%s leading blank", k) << d << "DERHUND.JPG" << QStringList{" ", " H"} << true << "WW"
+                                                 << (d ? "ss" : "++");
+            QTest::addRow("%s Fuß", k) << d << "DERFUß.JPG" << QStringList{"F", "Fu", "Fuß"} << true << "BBR"
+                                       << (d ? "--+" : "+++");
+            QTest::addRow("%s Fuss for Fuß", k) << d << "DERFUß.JPG" << QStringList{"Fus", "Fuss"} << true << "WW"
+                                                << (d ? "ss" : "++");
+        }
+        // Deleting does not bring the word back; only an error or a new word does.
+        QTest::newRow("Diktat deleted") << true << "DERHUND.JPG" << QStringList{"H", ""} << true << "BB" << "--";
+        QTest::newRow("Diktat Hx then y") << true << "DERHUND.JPG" << QStringList{"H", "Hx", "Hxy", "Hx"} << true
+                                          << "BWWW" << "-sss";
+    }
+    void typing()
+    {
+        QFETCH(bool, dictation);
+        QFETCH(QString, entry);
+        QFETCH(QStringList, texts);
+        QFETCH(bool, confirmations);
+        QFETCH(QString, results);
+        QFETCH(QString, shown);
+        FakeHost host;
+        host.entries = {entry};
+        host.confirmations = confirmations;
+        const auto exercise = makeTyping(dictation, host);
+        exercise->presentNewWord();
+        QCOMPARE(::shown(*exercise), u'+');
+
+        QString gotResults, gotShown;
+        QStringList expectedCaptions;
+        QStringList expectedLines;
+        for (const QString &text : texts) {
+            const auto r = exercise->textChanged(text);
+            gotResults += code(r);
+            gotShown += ::shown(*exercise);
+            if (r == TypingExercise::Result::Wrong)
+                expectedCaptions << QStringLiteral("Fehler|Die Eingabe bitte prüfen!") + kCr2;
+            if (r == TypingExercise::Result::Right) {
+                expectedLines << text;
+                if (confirmations)
+                    expectedCaptions << QStringLiteral("Abschrift|Das Wort wurde richtig geschrieben!") + kCr2;
+            }
+        }
+        QCOMPARE(gotResults, results);
+        QCOMPARE(gotShown, shown);
+        QStringList captions;
+        for (const auto &call : host.fakeMessages.calls)
+            captions << call.caption + u'|' + call.text;
+        QCOMPARE(captions, expectedCaptions);
+        QCOMPARE(host.usageLines(dictation ? Activity::Diktat : Activity::Abschrift), expectedLines);
+        QVERIFY(host.usageLines(dictation ? Activity::Abschrift : Activity::Diktat).isEmpty());
+    }
+
+    // Without any active word nothing is judged.
+    void typingWithoutWords()
+    {
+        FakeHost host;
+        for (const bool dictation : {false, true}) {
+            const auto exercise = makeTyping(dictation, host);
+            exercise->presentNewWord();
+            for (const char *text : {"", "H", "x"})
+                QCOMPARE(exercise->textChanged(QString::fromLatin1(text)), TypingExercise::Result::Ignored);
+            QCOMPARE(shown(*exercise), u'+');
+        }
+        QCOMPARE(host.fakeMessages.count(), 0);
     }
 
     // The task and the first entries of the deck after the draw, as many as asked for and
@@ -80,14 +180,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("offered");
         for (const bool p : {false, true}) {
             const char *k = p ? "Bildwahl" : "Wortwahl";
-            QTest::addRow("%s 3 of 3", k) << p << 3 << 3 << 3;
             QTest::addRow("%s 10 asked, 3 active", k) << p << 3 << 10 << 3;
             QTest::addRow("%s 4 of 5", k) << p << 5 << 4 << 4;
             QTest::addRow("%s 10 asked, 9 active", k) << p << 9 << 10 << 9;
             QTest::addRow("%s 10 of 12", k) << p << 12 << 10 << 10;
-            QTest::addRow("%s 3 of 12", k) << p << 12 << 3 << 3;
             QTest::addRow("%s below the slider", k) << p << 12 << 1 << 3;
-            QTest::addRow("%s above the slider", k) << p << 12 << 11 << 10;
         }
     }
     void offers()
@@ -98,10 +195,8 @@ private Q_SLOTS:
         QFETCH(int, offered);
         FakeHost host;
         host.entries = things(active);
-        host.folder = PictureFolder(m_pictures.path());
-        host.folder.scan();
         host.generator.seed(7);
-        const auto choice = make(pictures, host);
+        const auto choice = makeChoice(pictures, host);
         choice->setCount(count);
         for (int task = 0; task < 5; ++task) {
             choice->presentNewWord();
@@ -109,22 +204,15 @@ private Q_SLOTS:
             QCOMPARE(got.size(), offered);
             QVERIFY(got.contains(choice->currentWord().entry()));
             QCOMPARE(QSet<QString>(got.begin(), got.end()).size(), got.size());
-            // The others are the deck's first entries, in deck order.
-            QStringList others = entriesOf(choice->deck().mid(0, offered - 1));
-            others << choice->currentWord().entry();
-            others.sort();
-            QStringList sortedGot = got;
-            sortedGot.sort();
-            QCOMPARE(sortedGot, others);
+            // The others are the deck's first entries.
+            QStringList expected = entriesOf(choice->deck().mid(0, offered - 1)) << choice->currentWord().entry();
+            expected.sort();
+            QStringList sorted = got;
+            sorted.sort();
+            QCOMPARE(sorted, expected);
             QCOMPARE(choice->selected(), 0);
-            const Word &first = choice->offered().first();
-            if (pictures) {
-                QCOMPARE(choice->stripText(), choice->currentWord().noun());
-                QCOMPARE(choice->landscapeFrame().naturalSizePixels().width(),
-                         40 + int(host.entries.indexOf(first.entry())));
-            } else {
-                QCOMPARE(choice->stripText(), first.noun());
-            }
+            // Word choice shows the first offer on the strip, picture choice the task noun.
+            QCOMPARE(choice->stripText(), (pictures ? choice->currentWord() : choice->offered().first()).noun());
         }
     }
 
@@ -136,7 +224,7 @@ private Q_SLOTS:
         host.entries = {QStringLiteral("DIEZIEGE.BMP"), QStringLiteral("DERHUND.JPG"), QStringLiteral("DASÄFFCHEN.GIF"),
                         QStringLiteral("DASHUND.BMP"), QStringLiteral("DERAAL.BMP"), QStringLiteral("DASAFFE.GIF")};
         for (const bool pictures : {false, true}) {
-            const auto choice = make(pictures, host);
+            const auto choice = makeChoice(pictures, host);
             choice->setCount(10);
             choice->presentNewWord();
             QStringList got;
@@ -187,16 +275,16 @@ private Q_SLOTS:
             if (chosen != task)
                 host.entries << chosen;
             host.confirmations = confirmations;
-            const auto choice = make(pictures, host);
+            const auto choice = makeChoice(pictures, host);
             choice->setCount(10);
             QVERIFY(selectTask(*choice, task, chosen));
             const int selected = choice->selected();
             const Word word = choice->currentWord();
 
-            const Result result = choice->choose();
+            const auto result = choice->choose();
             const Activity list = pictures ? Activity::Bildwahl : Activity::Wortwahl;
             if (right) {
-                QCOMPARE(result, Result::Right);
+                QCOMPARE(result, ChoiceExercise::Result::Right);
                 QCOMPARE(host.usageLines(list), QStringList{word.noun()});
                 // Word choice confirms every time, picture choice when confirmations are on.
                 if (confirmations || !pictures) {
@@ -209,65 +297,13 @@ private Q_SLOTS:
                     QCOMPARE(host.fakeMessages.count(), 0);
                 }
             } else {
-                QCOMPARE(result, Result::Wrong);
+                QCOMPARE(result, ChoiceExercise::Result::Wrong);
                 QCOMPARE(host.fakeMessages.count(), 0);
                 QVERIFY(host.usageLines(list).isEmpty());
                 QCOMPARE(choice->currentWord(), word);
                 QCOMPARE(choice->selected(), selected);
             }
         }
-    }
-
-    // "<<" and ">>" wrap around at both ends.
-    void leafing()
-    {
-        FakeHost host;
-        host.entries = things(5);
-        const auto choice = make(false, host);
-        choice->setCount(4);
-        choice->presentNewWord();
-        QStringList shown;
-        for (int i = 0; i < 5; ++i) {
-            shown << choice->stripText();
-            choice->next();
-        }
-        for (int i = 0; i < 5; ++i) {
-            choice->previous();
-            shown << choice->stripText();
-        }
-        QStringList nouns;
-        for (const Word &w : choice->offered())
-            nouns << w.noun();
-        const QStringList expected = nouns + QStringList{nouns[0], nouns[0], nouns[3], nouns[2], nouns[1], nouns[0]};
-        QCOMPARE(shown, expected);
-    }
-
-    // The slider: word choice offers anew for the same task; picture choice starts a new task
-    // (with 12 active entries the deck shrinks by one, and is refilled below 10).
-    void slider()
-    {
-        FakeHost host;
-        host.entries = things(12);
-        WordChoice words(host);
-        words.presentNewWord();
-        const Word task = words.currentWord();
-        const QList<Word> deck = words.deck();
-        words.next();
-        words.setCount(7);
-        QCOMPARE(words.currentWord(), task);
-        QCOMPARE(words.deck(), deck);
-        QCOMPARE(words.offered().size(), 7);
-        QCOMPARE(words.selected(), 0);
-
-        PictureChoice pictures(host);
-        pictures.presentNewWord();
-        QList<qsizetype> sizes{pictures.deck().size()};
-        for (int n = 4; n <= 6; ++n) {
-            pictures.setCount(n);
-            QCOMPARE(pictures.offered().size(), n);
-            sizes << pictures.deck().size();
-        }
-        QCOMPARE(sizes, (QList<qsizetype>{11, 10, 9, 11}));
     }
 
     // A choice while the confirmation is open (a double click) and leafing then are not taken.
@@ -277,20 +313,20 @@ private Q_SLOTS:
         host.entries = things(3);
         WordChoice choice(host);
         choice.presentNewWord();
-        QList<Result> nested;
+        QList<ChoiceExercise::Result> nested;
         host.fakeMessages.whileShown = [&] {
             choice.next();
             nested << choice.choose();
         };
-        while (choice.offered().at(choice.selected()) != choice.currentWord())
+        for (int i = 0; i < 3 && choice.offered().at(choice.selected()) != choice.currentWord(); ++i)
             choice.next();
-        QCOMPARE(choice.choose(), Result::Right);
-        QCOMPARE(nested, QList<Result>{Result::Ignored});
+        QCOMPARE(choice.choose(), ChoiceExercise::Result::Right);
+        QCOMPARE(nested, QList<ChoiceExercise::Result>{ChoiceExercise::Result::Ignored});
         QCOMPARE(host.fakeMessages.count(), 1);
         QCOMPARE(host.usageLines(Activity::Wortwahl).size(), 1);
         QCOMPARE(choice.selected(), 0);
     }
 };
 
-QTEST_GUILESS_MAIN(TestChoice)
-#include "tst_choice.moc"
+QTEST_GUILESS_MAIN(TestWordExercises)
+#include "tst_wordexercises.moc"
