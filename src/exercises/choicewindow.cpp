@@ -55,29 +55,16 @@ void ChoiceWindow::nextClicked()
 }
 
 namespace {
-FrameLayout wordChoiceLayout()
+// The frame's places in both choice windows; the picture choice has them all a little higher.
+FrameLayout choiceLayout(QSize client, int up)
 {
     FrameLayout l;
-    l.client = QSize(10800, 7560);
-    l.image1 = QRect(2760, 840, 5295, 3855);
-    l.image2 = QRect(3480, 120, 3855, 5295);
-    l.strip = QRect(120, 5520, 10575, 1215);
-    l.previousName = QStringLiteral("Command5");
-    l.nextName = QStringLiteral("Command6");
-    return l;
-}
-
-FrameLayout pictureChoiceLayout()
-{
-    FrameLayout l;
-    l.client = QSize(10815, 7470);
-    l.image1 = QRect(2760, 720, 5295, 3855);
-    l.image2 = QRect(3480, 0, 3855, 5295);
-    l.strip = QRect(120, 5400, 10575, 1215);
-    l.bar = QRect(120, 6720, 10575, 615);
-    l.previous = QRect(240, 6840, 1095, 375);
-    l.cancel = QRect(4320, 6840, 2175, 375);
-    l.next = QRect(9480, 6840, 1095, 375);
+    l.client = client;
+    l.image1 = QRect(2760, 840 - up, 5295, 3855);
+    l.image2 = QRect(3480, 120 - up, 3855, 5295);
+    l.strip = QRect(120, 5520 - up, 10575, 1215);
+    for (QRect *r : {&l.bar, &l.previous, &l.cancel, &l.next})
+        r->translate(0, -up);
     l.previousName = QStringLiteral("Command5");
     l.nextName = QStringLiteral("Command6");
     return l;
@@ -85,7 +72,8 @@ FrameLayout pictureChoiceLayout()
 } // namespace
 
 Form5::Form5(Host &host, QWidget *parent)
-    : ChoiceWindow(host, std::make_unique<WordChoice>(host), QStringLiteral("ortilo (Wortwahl)"), wordChoiceLayout(),
+    : ChoiceWindow(host, std::make_unique<WordChoice>(host), QStringLiteral("ortilo (Wortwahl)"),
+                   choiceLayout(QSize(10800, 7560), 0),
                    QStringLiteral("Suche zum Bild das passende Wort und klicke es an."), QPoint(240, 1800),
                    QPoint(8280, 1800), parent)
 {
@@ -94,8 +82,9 @@ Form5::Form5(Host &host, QWidget *parent)
 
 Form6::Form6(Host &host, QWidget *parent)
     : ChoiceWindow(host, std::make_unique<PictureChoice>(host), QStringLiteral("ortilo (Bildwahl)"),
-                   pictureChoiceLayout(), QStringLiteral("Suche zum Wort das passende Bild und klicke es an."),
-                   QPoint(120, 1680), QPoint(8400, 1680), parent)
+                   choiceLayout(QSize(10815, 7470), 120),
+                   QStringLiteral("Suche zum Wort das passende Bild und klicke es an."), QPoint(120, 1680),
+                   QPoint(8400, 1680), parent)
 {
     connect(image1(), &PictureFrame::clicked, this, [this] { choice().choose(); });
     connect(image2(), &PictureFrame::clicked, this, [this] { choice().choose(); });
