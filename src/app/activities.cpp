@@ -4,6 +4,8 @@
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "exercises/form4.h"
+#include "games/galgen/galgen.h"
+#include "games/memory/memo.h"
 
 namespace wortilo {
 
@@ -29,8 +31,8 @@ const ActivityTable &activityTable()
         {A::Diktat,    "Command12", "Diktat",    7320, 5040, "Diktat",    0, Gate::None,    false, nullptr},
         {A::Teppich,   "Command19", "Teppich",   7320, 5880, "Teppich",   1, Gate::NoWords, false, nullptr},
         {A::Fange,     "Command18", "Fange",     9120, 4200, "Fange",     1, Gate::NoWords, false, nullptr},
-        {A::Memory,    "Command17", "Memory",    9120, 5040, "Memory",    1, Gate::NoWords, false, nullptr},
-        {A::Galgen,    "Command14", "Galgen",    9120, 5880, "Galgen",    1, Gate::NoWords, false, nullptr},
+        {A::Memory,    "Command17", "Memory",    9120, 5040, "Memory",    1, Gate::NoWords, false, create<Memo>},
+        {A::Galgen,    "Command14", "Galgen",    9120, 5880, "Galgen",    1, Gate::NoWords, false, create<Galgen>},
     }};
     return table;
 }
