@@ -41,7 +41,8 @@ Memo::Memo(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(h
     m_board = new DrawingSurface(this);
     m_board->setObjectName(QStringLiteral("Spielfeld"));
     m_board->setAccessibleName(QStringLiteral("Spielfeld"));
-    m_board->setFont(verdana(20.25, true));
+    m_nounFont = verdana(20.25, true);
+    m_board->setFont(m_nounFont);
     m_board->setGeometry(twipsRect(0, 0, kClientWidth, kClientHeight));
 
     addShape(this, QStringLiteral("Shape1"), QRect(120, 6840, 10575, 615), kBarColour, kBarColour);
@@ -86,11 +87,32 @@ void Memo::activate()
     m_game.activate();
 }
 
+// The font a noun is printed in: the window's font, made smaller for a noun too long for its card
+// (Feuerwehrauto), which would otherwise show under a covered card beside it or run out of the
+// window.
+QFont Memo::nounFont(const QString &noun) const
+{
+    // Printed as letter, blank, letter, ...: the blank after the last letter may stand outside.
+    const auto width = [&noun](const QFont &font) {
+        const QFontMetrics metrics(font);
+        int sum = metrics.horizontalAdvance(u' ') * int(noun.size() - 1);
+        for (const QChar c : noun)
+            sum += metrics.horizontalAdvance(c);
+        return sum;
+    };
+    const int room = px(kCardWidth - kTextInset) - 4;
+    QFont font = m_nounFont;
+    while (font.pixelSize() > 1 && width(font) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 void Memo::printNouns()
 {
     m_board->clear();
     const LetterColours colours = host().letterColours();
     for (int k = 1; k <= MemoryGame::kCards && m_game.isUsed(k); ++k) {
+        m_board->setFont(nounFont(m_game.nounOf(k)));
         m_board->setCurrentPos(cardCorner(k) + QPoint(kTextInset, kTextDrop));
         for (const QChar c : m_game.nounOf(k)) {
             const QColor colour = paletteColor(colours.of(c));

@@ -3,6 +3,7 @@
 #include "memorygame.h"
 #include "widgets/activitywindow.h"
 
+#include <QFont>
 #include <array>
 
 class QLabel;
@@ -35,6 +36,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QFont nounFont(const QString &noun) const;
     void printNouns();
     void frameCards(int a, int b);
     void showCards();
@@ -42,6 +44,7 @@ private:
 
     MemoryGame m_game;
     DrawingSurface *m_board = nullptr;
+    QFont m_nounFont;
     std::array<QLabel *, MemoryGame::kCards> m_cards{};
     QPushButton *m_start = nullptr;
     int m_pressedCard = 0;
