@@ -4,8 +4,11 @@
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "exercises/form4.h"
+#include "games/abc/form8.h"
+#include "games/fange/fang.h"
 #include "games/galgen/galgen.h"
 #include "games/memory/memo.h"
+#include "games/teppich/form7.h"
 
 namespace wortilo {
 
@@ -26,11 +29,11 @@ const ActivityTable &activityTable()
         {A::Wortwahl,  "Command13", "Wortwahl",  3720, 5880, "Wortwahl",  3, Gate::TooFew,  false, nullptr},
         {A::Begleiter, "Command3",  "Begleiter", 5520, 4200, "Begleiter", 0, Gate::None,    true,  create<Form3>},
         {A::Ergaenzen, "Command10", "Ergänzen",  5520, 5040, "Ergänzen",  0, Gate::None,    false, create<Form4>},
-        {A::Abc,       "Command20", "A B C",     5520, 5880, "A B C",     5, Gate::TooFew,  false, nullptr},
+        {A::Abc,       "Command20", "A B C",     5520, 5880, "A B C",     5, Gate::TooFew,  false, create<Form8>},
         {A::Abschrift, "Command11", "Abschrift", 7320, 4200, "Abschrift", 0, Gate::None,    true,  nullptr},
         {A::Diktat,    "Command12", "Diktat",    7320, 5040, "Diktat",    0, Gate::None,    false, nullptr},
-        {A::Teppich,   "Command19", "Teppich",   7320, 5880, "Teppich",   1, Gate::NoWords, false, nullptr},
-        {A::Fange,     "Command18", "Fange",     9120, 4200, "Fange",     1, Gate::NoWords, false, nullptr},
+        {A::Teppich,   "Command19", "Teppich",   7320, 5880, "Teppich",   1, Gate::NoWords, false, create<Form7>},
+        {A::Fange,     "Command18", "Fange",     9120, 4200, "Fange",     1, Gate::NoWords, false, create<Fang>},
         {A::Memory,    "Command17", "Memory",    9120, 5040, "Memory",    1, Gate::NoWords, false, create<Memo>},
         {A::Galgen,    "Command14", "Galgen",    9120, 5880, "Galgen",    1, Gate::NoWords, false, create<Galgen>},
     }};
