@@ -43,8 +43,6 @@ public:
     void letterClicked(int key);
 
     Phase phase() const { return m_phase; }
-    // The deck: words not yet played in this pass.
-    const QList<Word> &deck() const { return m_deck; }
     const Word &word() const { return m_word; }
     // galgenanzeige: a blank and then the letter or "_" for each letter of the noun.
     QString display() const;

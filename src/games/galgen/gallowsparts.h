@@ -14,8 +14,6 @@ class LineShape : public QWidget
 public:
     LineShape(QWidget *parent, QPoint fromTwips, QPoint toTwips, const QColor &colour);
 
-    QColor colour() const { return m_colour; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -34,8 +32,6 @@ public:
     enum class Mood { Worried, Happy };
 
     Face(QWidget *parent, Mood mood);
-
-    Mood mood() const { return m_mood; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -61,7 +61,6 @@ public:
     const QStringList &layout() const { return m_layout; }
     // The nouns of the current game in dictionary order.
     const QStringList &gameNouns() const { return m_gameNouns; }
-    int pairs() const { return int(m_gameNouns.size()); }
 
     // Card k takes part in the current game.
     bool isUsed(int card) const { return card >= 1 && card <= m_layout.size(); }
@@ -73,9 +72,8 @@ public:
     bool isCovered(int card) const { return isUsed(card) && m_covered[std::size_t(card - 1)]; }
     QString nounOf(int card) const { return isUsed(card) ? m_layout[card - 1] : QString(); }
 
-    // The open cards of the current attempt (0 = none).
+    // The first open card of the current attempt (0 = none).
     int firstOpen() const { return m_first; }
-    int secondOpen() const { return m_second; }
 
     // Column (0 left, 1 right) and row (0..8) of card k.
     static int columnOf(int card) { return (card - 1) / kRows; }
