@@ -9,6 +9,8 @@
 #include "exercises/form9.h"
 #include "games/abc/form8.h"
 #include "games/fange/fang.h"
+#include "games/galgen/galgen.h"
+#include "games/memory/memo.h"
 #include "games/teppich/form7.h"
 
 namespace wortilo {
@@ -35,8 +37,8 @@ const ActivityTable &activityTable()
         {A::Diktat,    "Command12", "Diktat",    7320, 5040, "Diktat",    0, Gate::None,    false, create<Form10>},
         {A::Teppich,   "Command19", "Teppich",   7320, 5880, "Teppich",   1, Gate::NoWords, false, create<Form7>},
         {A::Fange,     "Command18", "Fange",     9120, 4200, "Fange",     1, Gate::NoWords, false, create<Fang>},
-        {A::Memory,    "Command17", "Memory",    9120, 5040, "Memory",    1, Gate::NoWords, false, nullptr},
-        {A::Galgen,    "Command14", "Galgen",    9120, 5880, "Galgen",    1, Gate::NoWords, false, nullptr},
+        {A::Memory,    "Command17", "Memory",    9120, 5040, "Memory",    1, Gate::NoWords, false, create<Memo>},
+        {A::Galgen,    "Command14", "Galgen",    9120, 5880, "Galgen",    1, Gate::NoWords, false, create<Galgen>},
     }};
     return table;
 }
