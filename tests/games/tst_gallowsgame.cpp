@@ -18,7 +18,7 @@ struct Game {
     explicit Game(const QStringList &entries)
     {
         host.entries = entries;
-        game.newRound();
+        game.galgenrunde();
     }
     void click(const QString &letters)
     {
@@ -72,8 +72,8 @@ private Q_SLOTS:
         QFETCH(QString, message);
         Game g({entry});
         g.click(clicks);
-        QTEST(g.game.display(), "display");
-        QCOMPARE(g.game.wrongCount(), wrong);
+        QTEST(g.game.galgenanzeige(), "display");
+        QCOMPARE(g.game.galgenfehler(), wrong);
         QCOMPARE(g.game.phase(), phase);
         for (int i = 0; i < GallowsGame::kKeyCount; ++i)
             QCOMPARE(g.game.isKeyHighlighted(i), highlighted.contains(GallowsGame::kKeys[i]));
@@ -95,8 +95,8 @@ private Q_SLOTS:
         QCOMPARE(g.host.fakeMessages.last().caption, QStringLiteral("Galgenspiel"));
         QCOMPARE(g.host.fakeMessages.last().text, message);
         // The next game, with the one word there is.
-        QCOMPARE(g.game.display(), QStringLiteral(" _ _ _ _"));
-        QCOMPARE(g.game.highlightedCount() + g.game.wrongCount(), 0);
+        QCOMPARE(g.game.galgenanzeige(), QStringLiteral(" _ _ _ _"));
+        QCOMPARE(g.game.highlightedCount() + g.game.galgenfehler(), 0);
         QVERIFY(g.game.picture().isEmpty() && !g.game.isRescueShown());
     }
 
@@ -112,8 +112,8 @@ private Q_SLOTS:
             QCOMPARE(h.game.word(), g.game.word());
             g.host.manualClock.seconds = h.host.manualClock.seconds = 1000 * round;
             h.host.generator.seed(round); // what the generator held before does not matter
-            g.game.newRound();
-            h.game.newRound();
+            g.game.galgenrunde();
+            h.game.galgenrunde();
         }
         QCOMPARE(pass.size(), 4);
     }

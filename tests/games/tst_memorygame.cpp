@@ -39,7 +39,7 @@ struct Game {
     void click(const QList<int> &cards)
     {
         for (const int card : cards)
-            game.cardClicked(card);
+            game.feldklick(card);
     }
 };
 
@@ -97,7 +97,7 @@ private Q_SLOTS:
         QFETCH(int, words);
         QFETCH(QList<int>, poolAfterGames);
         Game g(kNouns.mid(0, words));
-        for (int i = 0; i < poolAfterGames.size(); ++i, g.game.newGame())
+        for (int i = 0; i < poolAfterGames.size(); ++i, g.game.neuesspiel())
             QCOMPARE(g.game.pool().size(), poolAfterGames[i]);
     }
 
@@ -120,7 +120,7 @@ private Q_SLOTS:
         QVERIFY(g.game.isFound(ei[0]) && !g.game.isCovered(ei[0]) && !g.game.isCovered(ei[1]));
         QCOMPARE(g.game.firstOpen(), apfel[1]);
         // Nothing can be clicked while a new board is memorised.
-        g.game.newGame();
+        g.game.neuesspiel();
         g.click({1});
         QCOMPARE(g.game.firstOpen(), 0);
     }

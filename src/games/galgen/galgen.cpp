@@ -102,7 +102,7 @@ Galgen::Galgen(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_ga
     QPushButton *cancel = addButton(this, QStringLiteral("Befehl1"), QStringLiteral("Abbruch . . ."),
                                     QRect(6120, 4920, 2055, 495), verdana(9.75, true));
     connect(cancel, &QPushButton::clicked, this, [this] {
-        m_game.newRound();
+        m_game.galgenrunde();
         leave();
     });
     connect(&m_game, &GallowsGame::changed, this, &Galgen::showState);
@@ -139,12 +139,12 @@ void Galgen::buildDrawing()
 void Galgen::activate()
 {
     centre();
-    m_game.newRound();
+    m_game.galgenrunde();
 }
 
 void Galgen::showState()
 {
-    m_display->setText(m_game.display());
+    m_display->setText(m_game.galgenanzeige());
     for (int i = 0; i < GallowsGame::kKeyCount; ++i)
         m_keys->item(i)->setSelected(m_game.isKeyHighlighted(i));
     for (int part = 1; part <= GallowsGame::kParts; ++part)

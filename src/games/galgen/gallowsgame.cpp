@@ -11,7 +11,7 @@ namespace wortilo {
 
 GallowsGame::GallowsGame(Host &host, QObject *parent) : QObject(parent), m_host(host) {}
 
-void GallowsGame::newRound()
+void GallowsGame::galgenrunde()
 {
     m_highlighted.fill(false);
     if (m_deck.isEmpty())
@@ -31,7 +31,7 @@ bool GallowsGame::isFound(QChar c) const
     return m_foundLetters.contains(germanUpper(QString(c)));
 }
 
-QString GallowsGame::display() const
+QString GallowsGame::galgenanzeige() const
 {
     QString shown;
     for (const QChar c : m_word.noun()) {
@@ -72,7 +72,7 @@ void GallowsGame::letterClicked(int key)
     }
     if (!m_foundLetters.contains(letter))
         m_foundLetters += letter;
-    if (display().contains(u'_')) {
+    if (galgenanzeige().contains(u'_')) {
         Q_EMIT changed();
         return;
     }
@@ -102,7 +102,7 @@ void GallowsGame::finish()
     } else {
         return; // the game was left in the meantime
     }
-    newRound();
+    galgenrunde();
 }
 
 } // namespace wortilo

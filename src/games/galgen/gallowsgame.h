@@ -36,19 +36,19 @@ public:
 
     explicit GallowsGame(Host &host, QObject *parent = nullptr);
 
-    // galgenrunde (and galgenneu, which also takes the drawing, the solution and the picture
+    // A new game (galgenneu, which also takes the drawing, the solution and the picture
     // away): a fresh keyboard and the next word from the deck.
-    void newRound();
+    void galgenrunde();
     // A click on key i (0..29) of the keyboard: toggles its highlight and tries its letter.
     void letterClicked(int key);
 
     Phase phase() const { return m_phase; }
     const Word &word() const { return m_word; }
-    // galgenanzeige: a blank and then the letter or "_" for each letter of the noun.
-    QString display() const;
+    // The display line: a blank and then the letter or "_" for each letter of the noun.
+    QString galgenanzeige() const;
     bool isKeyHighlighted(int key) const { return m_highlighted[std::size_t(key)]; }
     int highlightedCount() const;
-    int wrongCount() const { return m_wrong; }
+    int galgenfehler() const { return m_wrong; }
     // Whether part p (1..10) of the hanging figure's gallows is drawn: the parts up to the wrong
     // count, but after a win only the gallows itself (parts 1 to 4), the figure being rescued.
     bool isPartShown(int part) const;

@@ -163,7 +163,7 @@ bool Memo::eventFilter(QObject *watched, QEvent *event)
         const bool click = m_pressedCard == card && inside;
         m_pressedCard = 0;
         if (click)
-            m_game.cardClicked(card);
+            m_game.feldklick(card);
     }
     return true;
 }

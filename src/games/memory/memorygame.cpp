@@ -19,20 +19,20 @@ void MemoryGame::setPhase(Phase phase)
 void MemoryGame::activate()
 {
     setPhase(Phase::Memorising);
-    newGame();
+    neuesspiel();
 }
 
-void MemoryGame::refillPool()
+void MemoryGame::wortvorrat()
 {
     m_pool.clear();
     for (const Word &word : m_host.activeWords())
         m_pool.append(word.noun());
 }
 
-void MemoryGame::buildBoard()
+void MemoryGame::spielfeld()
 {
     if (m_pool.size() < kMaxPairs)
-        refillPool();
+        wortvorrat();
     m_host.random().seedFromClock(m_host.clock());
     m_layout.clear();
     m_gameNouns.clear();
@@ -49,15 +49,14 @@ void MemoryGame::buildBoard()
         m_layout.insert(m_host.random().index(pairs), noun);
     for (int k = 1; k <= kCards; ++k)
         m_inPlay[std::size_t(k - 1)] = isUsed(k);
-    m_first = 0;
-    m_second = 0;
+    offenloeschen();
     Q_EMIT boardBuilt();
 }
 
-void MemoryGame::newGame()
+void MemoryGame::neuesspiel()
 {
     m_covered.fill(false);
-    buildBoard();
+    spielfeld();
     Q_EMIT changed();
     m_host.messages().ok(kCaption, QStringLiteral("Merke dir die Lage der Wörter gut.") + kCr
                                        + QStringLiteral("Klicke danach auf den Startknopf!") + kCr + kCr);
@@ -73,22 +72,27 @@ void MemoryGame::start()
     setPhase(Phase::Playing);
 }
 
-void MemoryGame::coverOpenPair()
+void MemoryGame::paarzudecken()
 {
     m_covered[std::size_t(m_first - 1)] = true;
     m_covered[std::size_t(m_second - 1)] = true;
+    offenloeschen();
+}
+
+void MemoryGame::offenloeschen()
+{
     m_first = 0;
     m_second = 0;
 }
 
-void MemoryGame::cardClicked(int card)
+void MemoryGame::feldklick(int card)
 {
     // Only covered cards can be clicked, and only while playing: not while the board is being
     // memorised, nor while the success message of a finished game is pending or open.
     if (m_phase != Phase::Playing || !inPlay(card) || !isCovered(card))
         return;
     if (m_first > 0 && m_second > 0)
-        coverOpenPair();
+        paarzudecken();
     m_covered[std::size_t(card - 1)] = false;
     if (m_first == 0) {
         m_first = card;
@@ -100,8 +104,7 @@ void MemoryGame::cardClicked(int card)
         const int a = m_first, b = m_second;
         m_inPlay[std::size_t(a - 1)] = false;
         m_inPlay[std::size_t(b - 1)] = false;
-        m_first = 0;
-        m_second = 0;
+        offenloeschen();
         Q_EMIT pairFound(a, b);
     }
     Q_EMIT changed();
@@ -109,18 +112,18 @@ void MemoryGame::cardClicked(int card)
         setPhase(Phase::Finished);
         // The message and the next board come after this click has been handled, so the message
         // box's event loop never runs inside the click.
-        QMetaObject::invokeMethod(this, &MemoryGame::finish, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MemoryGame::spielende, Qt::QueuedConnection);
     }
 }
 
-void MemoryGame::finish()
+void MemoryGame::spielende()
 {
     if (m_phase != Phase::Finished)
         return; // the game was left in the meantime
     for (const QString &noun : std::as_const(m_gameNouns))
         m_host.appendUsage(Activity::Memory, noun);
     m_host.messages().ok(kEndCaption, QStringLiteral("Prima, du hast es geschafft!") + kCr);
-    newGame();
+    neuesspiel();
 }
 
 void MemoryGame::help()
@@ -131,8 +134,7 @@ void MemoryGame::help()
 
 void MemoryGame::abort()
 {
-    m_first = 0;
-    m_second = 0;
+    offenloeschen();
     m_layout.clear();
     m_gameNouns.clear();
     m_inPlay.fill(false);

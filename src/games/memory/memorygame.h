@@ -40,12 +40,12 @@ public:
     // The window was shown from the menu: "Start" is offered and a new game begins (a game in
     // progress is abandoned).
     void activate();
-    // neuesspiel: a new board, all cards open, the memorising message, then "Start".
-    void newGame();
+    // A new board, all cards open, the memorising message, then "Start".
+    void neuesspiel();
     // "Start": covers every card of the game.
     void start();
-    // feldklick: a click on card k (1..18).
-    void cardClicked(int card);
+    // A click on card k (1..18).
+    void feldklick(int card);
     // "Hilfe": the rules.
     void help();
     // "Abbruch . . .": forgets the board (the noun pool stays).
@@ -88,14 +88,17 @@ Q_SIGNALS:
     void pairFound(int a, int b);
 
 private:
-    // wortvorrat: the pool refilled with the noun form of every active word.
-    void refillPool();
-    // spielfeld: draws the game's nouns and lays them out.
-    void buildBoard();
-    void coverOpenPair();
+    // The pool refilled with the noun form of every active word.
+    void wortvorrat();
+    // Draws the game's nouns and lays them out.
+    void spielfeld();
+    // Covers the two open cards of an unsuccessful attempt again.
+    void paarzudecken();
+    // No card is open any more.
+    void offenloeschen();
     void setPhase(Phase phase);
-    // spielende: usage lines, the success message, the next game.
-    void finish();
+    // Usage lines, the success message, the next game.
+    void spielende();
 
     Host &m_host;
     Phase m_phase = Phase::Idle;
