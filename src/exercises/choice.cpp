@@ -78,6 +78,16 @@ WordChoice::WordChoice(Host &host) : ChoiceExercise(host, Activity::Wortwahl, kR
 void WordChoice::presentNewWord()
 {
     neueswort();
+    ohneartikel();
+}
+
+void WordChoice::ohneartikel()
+{
+    wortauswahl();
+}
+
+void WordChoice::wortauswahl()
+{
     offer();
 }
 
@@ -85,7 +95,7 @@ void WordChoice::setCount(int count)
 {
     ChoiceExercise::setCount(count);
     if (!isBusy())
-        offer();
+        wortauswahl();
 }
 
 void WordChoice::showSelected()
@@ -97,8 +107,23 @@ PictureChoice::PictureChoice(Host &host) : ChoiceExercise(host, Activity::Bildwa
 
 void PictureChoice::presentNewWord()
 {
+    neueaufgabe();
+    aufgabezeigen();
+}
+
+void PictureChoice::neueaufgabe()
+{
     drawWord();
+}
+
+void PictureChoice::aufgabezeigen()
+{
     wortzeigen();
+    bildauswahl();
+}
+
+void PictureChoice::bildauswahl()
+{
     offer();
 }
 

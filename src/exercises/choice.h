@@ -69,13 +69,19 @@ public:
 
     explicit WordChoice(Host &host);
 
+    // A new task: neueswort, then ohneartikel.
     void presentNewWord() override;
+    // The task is named by its noun; the nouns are offered (wortauswahl).
+    void ohneartikel();
+    // Offers the task noun and the others for the slider's count, and shows the first.
+    void wortauswahl();
     void setCount(int count) override;
 
 protected:
     QString sortKey(const Word &word) const override { return word.noun(); }
     // The same noun counts, whichever entry offered it.
     bool isRight(const Word &chosen) const override { return chosen.noun() == currentWord().noun(); }
+    // auswahlzeigen: the selected noun on the strip.
     void showSelected() override;
 };
 
@@ -89,7 +95,16 @@ public:
 
     explicit PictureChoice(Host &host);
 
+    // A new task: neueaufgabe, then aufgabezeigen.
     void presentNewWord() override;
+    // Draws the task word from the deck (no picture is loaded).
+    void neueaufgabe();
+    // Shows the task noun on the strip, then offers the pictures (bildauswahl).
+    void aufgabezeigen();
+    // Offers the task's picture and the others for the slider's count, and shows the first.
+    void bildauswahl();
+    // The check of the chosen picture.
+    Result bildpruefen() { return choose(); }
     void setCount(int count) override;
 
 protected:
@@ -98,6 +113,7 @@ protected:
     // A picture is right when its noun is the task noun, letter case aside: with any article
     // and in any picture format, but never a longer noun that contains it (Eimer for Ei).
     bool isRight(const Word &chosen) const override { return chosen.upperNoun() == currentWord().upperNoun(); }
+    // bildzeigen: the selected picture in its frame.
     void showSelected() override;
 };
 

@@ -86,8 +86,8 @@ Form6::Form6(Host &host, QWidget *parent)
                    QStringLiteral("Suche zum Wort das passende Bild und klicke es an."), QPoint(120, 1680),
                    QPoint(8400, 1680), parent)
 {
-    connect(image1(), &PictureFrame::clicked, this, [this] { choice().choose(); });
-    connect(image2(), &PictureFrame::clicked, this, [this] { choice().choose(); });
+    connect(image1(), &PictureFrame::clicked, this, [this] { static_cast<PictureChoice &>(choice()).bildpruefen(); });
+    connect(image2(), &PictureFrame::clicked, this, [this] { static_cast<PictureChoice &>(choice()).bildpruefen(); });
 }
 
 } // namespace wortilo
