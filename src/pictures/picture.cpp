@@ -9,7 +9,10 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <cmath>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 
 namespace wortilo {
@@ -227,9 +230,18 @@ Picture Picture::load(const QString &path)
 {
     if (path.isEmpty())
         return unloadable();
-    QFile file(path);
-    if (file.size() > kMaxFileBytes || !file.open(QIODevice::ReadOnly))
+    // Opened without waiting and read only when it is a regular file: opening a FIFO put in a
+    // picture's place while the program runs would wait for a writer for ever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return unloadable();
+    struct stat info;
+    QFile file;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return unloadable();
+    }
     return fromData(file.read(kMaxFileBytes + 1));
 }
 

@@ -5,7 +5,13 @@
 #include "exercises/testpictures.h"
 
 #include <QtTest>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace wortilo;
 using namespace testpictures;
@@ -295,6 +301,39 @@ private Q_SLOTS:
     {
         QFETCH(QString, path);
         QVERIFY(Picture::load(path).isUnloadable());
+    }
+
+    // A FIFO in a picture's place (the folder's scan leaves FIFOs out, but the folder may change
+    // while the program runs) is unloadable at once: opening it must not wait for a writer.
+    void fifoDoesNotBlock()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("dieRöhre.jpg"));
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+        // Should the load wait after all, a writer that comes and goes after two seconds ends the
+        // wait, and the time taken tells.
+        std::mutex mutex;
+        std::condition_variable loaded;
+        bool done = false;
+        std::thread rescue([&] {
+            std::unique_lock lock(mutex);
+            while (!loaded.wait_for(lock, std::chrono::seconds(2), [&] { return done; })) {
+                const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+            }
+        });
+        QElapsedTimer timer;
+        timer.start();
+        const Picture picture = Picture::load(path);
+        const qint64 ms = timer.elapsed();
+        {
+            const std::lock_guard lock(mutex);
+            done = true;
+        }
+        loaded.notify_all();
+        rescue.join();
+        QVERIFY(picture.isUnloadable());
+        QVERIFY2(ms < 2000, qPrintable(QStringLiteral("the load waited %1 ms").arg(ms)));
     }
 
     // The largest picture within the limits still loads.
