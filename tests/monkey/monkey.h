@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "core/activity.h"
+#include "support/manualclock.h"
+#include "support/randommessages.h"
+#include "words/settingsfile.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QMap>
+#include <QPoint>
+#include <QStringList>
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <random>
+#include <string>
+#include <thread>
+
+class QWidget;
+
+namespace wortilo {
+class Form1;
+class Session;
+} // namespace wortilo
+
+namespace wortilo::test {
+
+// A monkey: the whole program (main window, real session on a picture folder, every activity),
+// driven for many steps by random but valid input a child could give: clicks and double clicks
+// anywhere in the visible window, drags, typed letters and keys to the focused control, timer
+// ticks, close boxes, every message box answered OK, Yes or No, and now and then the input that
+// gets a game on (the right letters, cells or drags). After every step it checks what must hold
+// whatever the child does; "Beenden" or the main window's close box end the run, which is then
+// checked (WORTILO.INI written whole and read back the same) and started afresh.
+//
+// Everything random comes from one seeded generator and the clock is the test's, so a seed
+// replays a run exactly.
+class Monkey
+{
+public:
+    struct Options {
+        QString folder;
+        quint64 seed = 1;
+        // The folder changes under the running program now and then: a picture is spoilt
+        // (deleted, cut short, replaced by a folder or a FIFO) or put back.
+        bool changeFolder = false;
+        // A step that takes longer is a hang: the watchdog prints the replay and aborts.
+        int stepTimeoutSeconds = 120;
+    };
+
+    explicit Monkey(const Options &options);
+    ~Monkey();
+    Monkey(const Monkey &) = delete;
+    Monkey &operator=(const Monkey &) = delete;
+
+    // Plays the steps; false at the first broken invariant.
+    bool run(int steps);
+    // What broke, with the seed, the step and the last actions.
+    QString failure() const { return m_failure; }
+    // What the run did: steps per window, boxes per caption, restarts, the slowest step.
+    QString summary() const;
+
+private:
+    void start();
+    void endAndRestart();
+    QList<QWidget *> programWindows() const;
+    QWidget *visibleWindow() const;
+
+    void step();
+    void clickSomewhere(QWidget *window);
+    void clickButton(QWidget *window);
+    void drag(QWidget *window);
+    void typeText(QWidget *window);
+    void pressKey(QWidget *window);
+    void tick();
+    void closeBox(QWidget *window);
+    void hint(QWidget *window);
+    void changeFolder();
+    void whileBoxOpen();
+
+    void click(QWidget *window, QPoint at, Qt::MouseButton button = Qt::LeftButton, bool twice = false);
+    void type(QWidget *window, const QString &text);
+    void key(QWidget *window, Qt::Key key, const QString &text = QString(),
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    QPoint pointIn(QWidget *window, QWidget *child);
+    void settle();
+
+    bool chance(double p);
+    int pick(int n);
+
+    void check();
+    void checkEnded();
+    Settings settingsNow() const;
+    void fail(const QString &what);
+    void note(const QString &action);
+
+    void watch();
+
+    Options m_options;
+    std::mt19937_64 m_random;
+    ManualClock m_clock;
+    RandomMessages m_messages;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<Form1> m_menu;
+
+    int m_step = 0;
+    QString m_failure;
+    QStringList m_recent; // the last actions, for the report
+
+    // The usage log after the last step, and whether this step may have emptied it.
+    std::array<QStringList, kActivityCount> m_usage;
+    bool m_usageCleared = false;
+    bool m_usageClearAllowed = false;
+
+    // The folder's pictures as they were, for putting spoilt ones back.
+    QHash<QString, QByteArray> m_originals;
+    QStringList m_spoilt;
+
+    // Statistics.
+    QMap<QString, int> m_windowSteps;
+    QMap<QString, int> m_boxes;
+    int m_restarts = 0;
+    std::array<int, kActivityCount> m_usageLines{};
+    qint64 m_slowestMs = 0;
+    QString m_slowestAction;
+
+    // The watchdog.
+    std::thread m_watchdog;
+    std::mutex m_watchMutex;
+    std::condition_variable m_watchWake;
+    bool m_watchStop = false;
+    std::atomic<int> m_progress{0};
+    std::string m_watchAction;
+};
+
+} // namespace wortilo::test
