@@ -28,14 +28,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 #include <chrono>
@@ -93,26 +97,24 @@ QString windowName(const QWidget *w)
     return w ? w->windowTitle() : QStringLiteral("(kein Fenster)");
 }
 
-// The visible children of a window that a pointer can reach (not covered by nothing), with the
-// window itself.
-QList<QWidget *> reachable(QWidget *window)
-{
-    QList<QWidget *> found{window};
-    for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(window) || w->isWindow() || w->testAttribute(Qt::WA_TransparentForMouseEvents))
-            continue;
-        const QRect inWindow(w->mapTo(window, QPoint(0, 0)), w->size());
-        if (inWindow.intersects(window->rect()))
-            found.append(w);
-    }
-    return found;
-}
-
+// The children of a window shown within its client area.
 template <class T> QList<T *> visibleChildren(QWidget *window)
 {
     QList<T *> found;
     for (T *w : window->findChildren<T *>())
-        if (w->isVisibleTo(window) && QRect(w->mapTo(window, QPoint(0, 0)), w->size()).intersects(window->rect()))
+        if (w->isVisibleTo(window) && !w->isWindow()
+            && QRect(w->mapTo(window, QPoint(0, 0)), w->size()).intersects(window->rect()))
+            found.append(w);
+    return found;
+}
+
+// What the pointer can click in a window: the window and its shown children, but not those that
+// let the mouse through to what lies beneath.
+QList<QWidget *> reachable(QWidget *window)
+{
+    QList<QWidget *> found{window};
+    for (QWidget *w : visibleChildren<QWidget>(window))
+        if (!w->testAttribute(Qt::WA_TransparentForMouseEvents))
             found.append(w);
     return found;
 }
@@ -242,6 +244,10 @@ bool Monkey::run(int steps)
         m_watchStop = false;
     }
     m_watchdog = std::thread([this] { watch(); });
+    // Checked whenever events are processed, also inside an event loop an action opened.
+    QTimer popupGuard;
+    QObject::connect(&popupGuard, &QTimer::timeout, [this] { dealWithPopups(); });
+    popupGuard.start(0);
     note(QStringLiteral("start"));
     start();
     for (m_step = 1; m_step <= steps && m_failure.isEmpty(); ++m_step) {
@@ -267,21 +273,6 @@ void Monkey::step()
 {
     m_usageCleared = false;
     m_usageClearAllowed = false;
-
-    // An open popup (a context menu) takes the input first.
-    if (QWidget *popup = QApplication::activePopupWidget()) {
-        if (chance(0.5)) {
-            note(QStringLiteral("Escape in the popup"));
-            key(popup, Qt::Key_Escape);
-        } else {
-            const QPoint at(pick(popup->width()), pick(popup->height()));
-            note(QStringLiteral("click in the popup at %1,%2").arg(at.x()).arg(at.y()));
-            click(popup, at);
-        }
-        settle();
-        check();
-        return;
-    }
 
     QWidget *window = visibleWindow();
     if (!window) {
@@ -677,17 +668,55 @@ void Monkey::changeFolder()
     }
 }
 
-// What a modal box's nested event loop lets happen while it is open: posted events are
-// delivered and timers tick (the input of other windows is blocked).
+// A popup (a context menu: some run their own event loop until closed) or a modal window that
+// opened during an action: the child picks an entry of the popup or closes it with Escape; a
+// modal window other than the message boxes must not open at all.
+void Monkey::dealWithPopups()
+{
+    // While a box is open the child can only answer it.
+    if (m_dealingWithPopup || m_messages.isOpen())
+        return;
+    const QScopedValueRollback busy(m_dealingWithPopup, true);
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        fail(QStringLiteral("a modal window opened: %1").arg(describe(modal)));
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        return;
+    }
+    QWidget *popup = QApplication::activePopupWidget();
+    if (!popup)
+        return;
+    ++m_popups;
+    if (chance(0.5)) {
+        note(QStringLiteral("Escape in the popup %1").arg(describe(popup)));
+        key(popup, Qt::Key_Escape);
+    } else {
+        const QPoint at(pick(popup->width()), pick(popup->height()));
+        note(QStringLiteral("click in the popup %1 at %2,%3").arg(describe(popup)).arg(at.x()).arg(at.y()));
+        click(popup, at);
+    }
+}
+
+// A modal box runs an event loop of its own while it is open: posted events are delivered and
+// timers tick (the input of the program's windows is blocked). Now and then the loop runs with
+// time passing, as it does while the child reads the box.
 void Monkey::whileBoxOpen()
 {
     const FakeMessages::Call &box = m_messages.last();
     ++m_boxes[box.caption];
     note(QStringLiteral("  box \"%1\": %2").arg(box.caption, QString(box.text).replace(QChar(13), u'|')));
-    if (chance(0.3))
-        QCoreApplication::processEvents();
-    if (chance(0.15))
-        m_clock.advance(1000);
+    if (!chance(0.3))
+        return;
+    const int ms = chance(0.5) ? 1000 * (1 + pick(3)) : 0;
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [this, &loop, ms] {
+        if (ms > 0)
+            m_clock.advance(ms);
+        loop.quit();
+    });
+    loop.exec();
 }
 
 void Monkey::settle()
@@ -811,12 +840,13 @@ QString Monkey::summary() const
     QStringList usage;
     for (int a = 0; a < kActivityCount; ++a)
         usage.append(QStringLiteral("%1 %2").arg(QString::fromUtf8(activityTable()[std::size_t(a)].heading)).arg(m_usageLines[std::size_t(a)]));
-    return QStringLiteral("%1 steps, %2 restarts\n  steps per window: %3\n  boxes: %4\n  usage lines: %5\n  slowest step: %6 ms (%7)")
+    return QStringLiteral("%1 steps, %2 restarts, %8 popup actions\n  steps per window: %3\n  boxes: %4\n  usage lines: %5\n  slowest step: %6 ms (%7)")
         .arg(m_step - 1)
         .arg(m_restarts)
         .arg(windows.join(QStringLiteral(", ")), boxes.join(QStringLiteral(", ")), usage.join(QStringLiteral(", ")))
         .arg(m_slowestMs)
-        .arg(m_slowestAction);
+        .arg(m_slowestAction)
+        .arg(m_popups);
 }
 
 // A step that does not end is a hang: say where, with the seed to replay it, and stop.

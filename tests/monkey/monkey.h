@@ -81,6 +81,7 @@ private:
     void hint(QWidget *window);
     void changeFolder();
     void whileBoxOpen();
+    void dealWithPopups();
 
     void click(QWidget *window, QPoint at, Qt::MouseButton button = Qt::LeftButton, bool twice = false);
     void type(QWidget *window, const QString &text);
@@ -110,6 +111,7 @@ private:
     int m_step = 0;
     QString m_failure;
     QStringList m_recent; // the last actions, for the report
+    bool m_dealingWithPopup = false;
 
     // The usage log after the last step, and whether this step may have emptied it.
     std::array<QStringList, kActivityCount> m_usage;
@@ -124,6 +126,7 @@ private:
     QMap<QString, int> m_windowSteps;
     QMap<QString, int> m_boxes;
     int m_restarts = 0;
+    int m_popups = 0;
     std::array<int, kActivityCount> m_usageLines{};
     qint64 m_slowestMs = 0;
     QString m_slowestAction;
