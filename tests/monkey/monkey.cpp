@@ -17,6 +17,7 @@
 #include "games/galgen/galgen.h"
 #include "games/galgen/gallowsgame.h"
 #include "games/memory/memo.h"
+#include "games/memory/memorygame.h"
 #include "games/teppich/carpetgame.h"
 #include "games/teppich/form7.h"
 #include "session/session.h"
@@ -40,6 +41,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 #include <QtTest>
 #include <chrono>
@@ -282,17 +284,20 @@ void Monkey::step()
     ++m_windowSteps[windowName(window)];
     const bool isMenu = window == m_menu.get();
 
-    enum Action { Click, Button, Drag, Type, Key, Tick, Hint, Close, Folder };
+    enum Action { Click, Button, Drag, Wheel, Type, Key, Tick, Hint, Resize, Close, Folder };
     const bool fang = qobject_cast<Fang *>(window) != nullptr;
     const bool game = isGame(window);
-    const std::array<double, 9> weights = {
+    const bool resizable = window->minimumSize() != window->maximumSize();
+    const std::array<double, 11> weights = {
         30,                                 // a click anywhere in the window
         18,                                 // a click on a button, check box or option
         6,                                  // a drag
+        3,                                  // the mouse wheel turned
         8,                                  // letters typed
         fang ? 14.0 : 8.0,                  // a key
         fang ? 14.0 : 5.0,                  // time passes
         game ? 35.0 : 14.0,                 // what gets the activity on
+        resizable ? 1.0 : 0.0,              // the window's border dragged
         isMenu ? 0.4 : game ? 0.5 : 1.5,    // the close box
         m_options.changeFolder ? 1.0 : 0.0, // the folder changes
     };
@@ -300,10 +305,12 @@ void Monkey::step()
     case Click: clickSomewhere(window); break;
     case Button: clickButton(window); break;
     case Drag: drag(window); break;
+    case Wheel: turnWheel(window); break;
     case Type: typeText(window); break;
     case Key: pressKey(window); break;
     case Tick: tick(); break;
     case Hint: hint(window); break;
+    case Resize: resize(window); break;
     case Close: closeBox(window); break;
     case Folder: changeFolder(); break;
     }
@@ -411,6 +418,29 @@ void Monkey::drag(QWidget *window)
         QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, b);
 }
 
+void Monkey::turnWheel(QWidget *window)
+{
+    const QList<QWidget *> targets = reachable(window);
+    const QPoint at = pointIn(window, targets.at(pick(int(targets.size()))));
+    QWidget *under = window->childAt(at);
+    if (!under)
+        under = window;
+    const int notches = (1 + pick(3)) * (chance(0.5) ? 1 : -1);
+    note(QStringLiteral("wheel %1 notches over %2").arg(notches).arg(describe(under)));
+    const QPointF local = under->mapFrom(window, at);
+    QWheelEvent wheel(local, under->mapToGlobal(local), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(under, &wheel);
+}
+
+// A window with a sizeable border made smaller or larger, as a window manager does.
+void Monkey::resize(QWidget *window)
+{
+    const QSize size(50 + pick(1500), 50 + pick(1100));
+    note(QStringLiteral("resize to %1 x %2").arg(size.width()).arg(size.height()));
+    window->resize(size);
+}
+
 void Monkey::typeText(QWidget *window)
 {
     static const QList<Letter> letters = germanLetters();
@@ -435,41 +465,38 @@ void Monkey::pressKey(QWidget *window)
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         const char *name;
+        QChar text;
         int weight;
     };
     static const Press presses[] = {
-        {Qt::Key_Left, Qt::NoModifier, "Left", 4},       {Qt::Key_Right, Qt::NoModifier, "Right", 4},
-        {Qt::Key_Up, Qt::NoModifier, "Up", 4},           {Qt::Key_Down, Qt::NoModifier, "Down", 4},
-        {Qt::Key_Escape, Qt::NoModifier, "Escape", 3},   {Qt::Key_Return, Qt::NoModifier, "Return", 2},
-        {Qt::Key_Enter, Qt::KeypadModifier, "Enter", 1}, {Qt::Key_Space, Qt::NoModifier, "Space", 2},
-        {Qt::Key_Tab, Qt::NoModifier, "Tab", 2},         {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab", 1},
-        {Qt::Key_Backspace, Qt::NoModifier, "Backspace", 2}, {Qt::Key_Delete, Qt::NoModifier, "Delete", 1},
-        {Qt::Key_Home, Qt::NoModifier, "Home", 1},       {Qt::Key_End, Qt::NoModifier, "End", 1},
-        {Qt::Key_PageUp, Qt::NoModifier, "PageUp", 1},   {Qt::Key_PageDown, Qt::NoModifier, "PageDown", 1},
-        {Qt::Key_Menu, Qt::NoModifier, "Menu", 1},
+        {Qt::Key_Left, Qt::NoModifier, "Left", {}, 4},
+        {Qt::Key_Right, Qt::NoModifier, "Right", {}, 4},
+        {Qt::Key_Up, Qt::NoModifier, "Up", {}, 4},
+        {Qt::Key_Down, Qt::NoModifier, "Down", {}, 4},
+        {Qt::Key_Escape, Qt::NoModifier, "Escape", QChar(27), 3},
+        {Qt::Key_Return, Qt::NoModifier, "Return", QChar(13), 2},
+        {Qt::Key_Enter, Qt::KeypadModifier, "Enter", QChar(13), 1},
+        {Qt::Key_Space, Qt::NoModifier, "Space", QChar(u' '), 2},
+        {Qt::Key_Tab, Qt::NoModifier, "Tab", QChar(9), 2},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab", {}, 1},
+        {Qt::Key_Backspace, Qt::NoModifier, "Backspace", QChar(8), 2},
+        {Qt::Key_Delete, Qt::NoModifier, "Delete", QChar(127), 1},
+        {Qt::Key_Home, Qt::NoModifier, "Home", {}, 1},
+        {Qt::Key_End, Qt::NoModifier, "End", {}, 1},
+        {Qt::Key_PageUp, Qt::NoModifier, "PageUp", {}, 1},
+        {Qt::Key_PageDown, Qt::NoModifier, "PageDown", {}, 1},
+        {Qt::Key_Menu, Qt::NoModifier, "Menu", {}, 1},
     };
     std::vector<int> weights;
     for (const Press &p : presses)
         weights.push_back(p.weight);
     std::discrete_distribution<int> which(weights.begin(), weights.end());
-    const Press *chosen = &presses[which(m_random)];
+    const Press *p = &presses[which(m_random)];
     // A child playing a game stays a while: Escape (which leaves the catch game) comes less often there.
-    if (chosen->key == Qt::Key_Escape && isGame(window) && chance(0.75))
-        chosen = &presses[which(m_random)];
-    const Press &p = *chosen;
-    QString text;
-    if (p.key == Qt::Key_Return || p.key == Qt::Key_Enter)
-        text = QStringLiteral("\r");
-    else if (p.key == Qt::Key_Space)
-        text = QStringLiteral(" ");
-    else if (p.key == Qt::Key_Escape)
-        text = QString(QChar(27));
-    else if (p.key == Qt::Key_Backspace)
-        text = QString(QChar(8));
-    else if (p.key == Qt::Key_Tab)
-        text = QStringLiteral("\t");
-    note(QStringLiteral("key %1 to %2").arg(QString::fromLatin1(p.name), describe(window->focusWidget())));
-    key(window, p.key, text, p.modifiers);
+    if (p->key == Qt::Key_Escape && isGame(window) && chance(0.75))
+        p = &presses[which(m_random)];
+    note(QStringLiteral("key %1 to %2").arg(QString::fromLatin1(p->name), describe(window->focusWidget())));
+    key(window, p->key, p->text.isNull() ? QString() : QString(p->text), p->modifiers);
 }
 
 void Monkey::tick()
@@ -588,15 +615,25 @@ void Monkey::hint(QWidget *window)
         }
         return;
     }
-    if (qobject_cast<Memo *>(window)) {
-        // Memory: the start button while it is offered, else a covered card.
-        QList<QWidget *> targets;
-        for (QWidget *w : reachable(window))
-            if (w->objectName() == QLatin1String("Command3") || w->objectName().startsWith(QStringLiteral("Bezeichnung")))
-                targets.append(w);
-        if (targets.isEmpty())
+    if (auto *memo = qobject_cast<Memo *>(window)) {
+        // Memory: the start button while it is offered, else a covered card; with one card open,
+        // mostly its twin (the child remembers where it lay).
+        const MemoryGame &game = memo->game();
+        QList<int> cards;
+        for (int k = 1; k <= MemoryGame::kCards; ++k)
+            if (game.isCovered(k) && game.inPlay(k))
+                cards.append(k);
+        QList<int> twins;
+        for (int k : std::as_const(cards))
+            if (game.firstOpen() != 0 && game.nounOf(k) == game.nounOf(game.firstOpen()))
+                twins.append(k);
+        QWidget *target = memo->findChild<QWidget *>(QStringLiteral("Command3"));
+        if (!game.startOffered() && !cards.isEmpty()) {
+            const int card = !twins.isEmpty() && chance(0.7) ? twins.first() : cards.at(pick(int(cards.size())));
+            target = memo->findChild<QWidget *>(QStringLiteral("Bezeichnung%1").arg(card));
+        }
+        if (!target || !target->isVisible())
             return clickButton(window);
-        QWidget *target = targets.at(pick(int(targets.size())));
         note(QStringLiteral("hint: click %1").arg(describe(target)));
         click(window, pointIn(window, target));
         return;

@@ -31,9 +31,10 @@ namespace wortilo::test {
 
 // A monkey: the whole program (main window, real session on a picture folder, every activity),
 // driven for many steps by random but valid input a child could give: clicks and double clicks
-// anywhere in the visible window, drags, typed letters and keys to the focused control, timer
-// ticks, close boxes, every message box answered OK, Yes or No, and now and then the input that
-// gets a game on (the right letters, cells or drags). After every step it checks what must hold
+// anywhere in the visible window, drags, the mouse wheel, typed letters and keys to the focused
+// control, timer ticks, a window's border dragged, close boxes, context menus, every message box
+// answered OK, Yes or No, and now and then the input that gets an activity on (the right word,
+// letter, cell, picture or drag). After every step it checks what must hold
 // whatever the child does; "Beenden" or the main window's close box end the run, which is then
 // checked (WORTILO.INI written whole and read back the same) and started afresh.
 //
@@ -74,6 +75,8 @@ private:
     void clickSomewhere(QWidget *window);
     void clickButton(QWidget *window);
     void drag(QWidget *window);
+    void turnWheel(QWidget *window);
+    void resize(QWidget *window);
     void typeText(QWidget *window);
     void pressKey(QWidget *window);
     void tick();
