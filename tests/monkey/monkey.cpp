@@ -285,7 +285,12 @@ void Monkey::step()
     const bool isMenu = window == m_menu.get();
 
     enum Action { Click, Button, Drag, Wheel, Type, Key, Tick, Hint, Resize, Close, Folder };
-    const bool fang = qobject_cast<Fang *>(window) != nullptr;
+    auto *fangWindow = qobject_cast<Fang *>(window);
+    auto *memoWindow = qobject_cast<Memo *>(window);
+    const bool fang = fangWindow != nullptr;
+    // A running catch or memory game is lost with a few stray clicks: the child keeps at it.
+    const bool engaged = (fang && fangWindow->game().isRunning())
+                         || (memoWindow && memoWindow->game().phase() == MemoryGame::Phase::Playing);
     const bool game = isGame(window);
     const bool resizable = window->minimumSize() != window->maximumSize();
     const std::array<double, 11> weights = {
@@ -296,7 +301,7 @@ void Monkey::step()
         8,                                  // letters typed
         fang ? 14.0 : 8.0,                  // a key
         fang ? 14.0 : 5.0,                  // time passes
-        game ? 35.0 : 14.0,                 // what gets the activity on
+        engaged ? 60.0 : game ? 35.0 : 14.0, // what gets the activity on
         resizable ? 1.0 : 0.0,              // the window's border dragged
         isMenu ? 0.4 : game ? 0.5 : 1.5,    // the close box
         m_options.changeFolder ? 1.0 : 0.0, // the folder changes
