@@ -187,6 +187,11 @@ void Monkey::endAndRestart()
     m_menu.reset();
     m_session.reset();
     settle();
+    // The end asked the application to quit, and Qt then lets no event loop run any more (not
+    // even a box's): a short run of the application's own loop takes that back, as the next
+    // start of the program begins afresh.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
     ++m_restarts;
     start();
     if (!m_failure.isEmpty())

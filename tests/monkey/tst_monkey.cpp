@@ -7,6 +7,7 @@
 #include "monkey.h"
 #include "monkeyfolders.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -66,7 +67,11 @@ class TestMonkey : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { g_defaultHandler = qInstallMessageHandler(quietHandler); }
+    void initTestCase()
+    {
+        g_defaultHandler = qInstallMessageHandler(quietHandler);
+        QApplication::setQuitOnLastWindowClosed(false); // as the program has it
+    }
     void monkey_data();
     void monkey();
 };
