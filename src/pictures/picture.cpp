@@ -270,8 +270,12 @@ Picture Picture::fromData(const QByteArray &bytes)
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(true);
-    // Check the size the header claims before anything is allocated.
-    const QSize stored = reader.size();
+    // Check the size the header claims before anything is allocated. Qt gives a top-down BMP
+    // (rows stored from the top) the negative height of its header; bmpComplete has kept that
+    // within kMaxSide.
+    QSize stored = reader.size();
+    if (format == "bmp")
+        stored.setHeight(qAbs(stored.height()));
     if (format == "jpeg") {
         const qint64 limit = jpeg.wholePictureInMemory ? kMaxPixels : kMaxPhotoPixels;
         if (stored.isEmpty() || qint64(stored.width()) * stored.height() > limit)

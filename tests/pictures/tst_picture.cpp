@@ -85,6 +85,17 @@ QByteArray placeableMetafile(int width, int height, int unitsPerInch)
 
 const QColor kFill(0, 0, 255), kBlock(255, 255, 0), kMarker(255, 0, 0);
 
+// The picture as a top-down BMP (rows stored from the top, told by a negative height), as some
+// programs write it: Qt writes bottom-up, so the picture is mirrored and its height negated.
+QByteArray topDownBmp(const QImage &image)
+{
+    QByteArray bmp = encode(image.mirrored(), "BMP");
+    const qint32 height = -image.height();
+    for (int i = 0; i < 4; ++i)
+        bmp[22 + i] = char((quint32(height) >> (8 * i)) & 0xFF);
+    return bmp;
+}
+
 bool near(QRgb a, QColor b, int tolerance = 40)
 {
     return qAbs(qRed(a) - b.red()) <= tolerance && qAbs(qGreen(a) - b.green()) <= tolerance
@@ -138,6 +149,7 @@ private Q_SLOTS:
         QTest::newRow("wide beyond 16 bits") << QByteArray("BMP") << "dieBrücke.bmp" << QSize(2185, 4) << QByteArray("bmp") << true;
         QTest::newRow("high beyond 16 bits") << QByteArray("JPEG") << "derMast.jpg" << QSize(8, 3000) << QByteArray("jpeg") << false;
         QTest::newRow("both beyond 16 bits") << QByteArray("BMP") << "dasFeld.bmp" << QSize(2300, 2200) << QByteArray("bmp") << true;
+        QTest::newRow("top-down bmp") << QByteArray("top-down") << "dasDach.bmp" << QSize(40, 30) << QByteArray("bmp") << true;
     }
     void formats()
     {
@@ -149,6 +161,7 @@ private Q_SLOTS:
         const QImage image = makeImage(pixels.width(), pixels.height());
         const QByteArray bytes = writeAs == "GIF"           ? encodeGif(image)
                                  : writeAs == "progressive" ? encodeProgressiveJpeg(image)
+                                 : writeAs == "top-down"    ? topDownBmp(image)
                                                             : encode(image, writeAs.constData());
         const Picture picture = Picture::load(file(name, bytes));
         QVERIFY(picture.isLoaded());
