@@ -102,6 +102,16 @@ bool near(QRgb a, QColor b, int tolerance = 40)
            && qAbs(qBlue(a) - b.blue()) <= tolerance;
 }
 
+// The JPEG with its last scan repeated until it has the given number of scans (each one is
+// decoded over the whole picture again).
+QByteArray withScans(const QByteArray &jpeg, int scans)
+{
+    const qsizetype end = jpeg.size() - 2; // the end-of-image marker
+    const qsizetype last = jpeg.lastIndexOf("\xFF\xDA");
+    const qsizetype had = jpeg.count("\xFF\xDA");
+    return jpeg.left(end) + jpeg.mid(last, end - last).repeated(scans - had) + jpeg.right(2);
+}
+
 } // namespace
 
 class TestPicture : public QObject
@@ -280,6 +290,8 @@ private Q_SLOTS:
         QTest::newRow("jpeg bomb 60000 x 60000") << jpegClaiming(jpeg, 60000, 60000);
         // A progressive JPEG is held whole while decoding, so it gets no more room than a BMP.
         QTest::newRow("progressive jpeg claiming 48 megapixels") << jpegClaiming(encodeProgressiveJpeg(image), 8000, 6000);
+        // Thousands of scans of a few bytes each would keep the loader busy for minutes.
+        QTest::newRow("jpeg with too many scans") << withScans(encodeProgressiveJpeg(image), Picture::kMaxJpegScans + 1);
         QTest::newRow("wider than the limit") << encode(makeImage(Picture::kMaxSide + 1, 2), "BMP");
         QTest::newRow("png is not a vocabulary format") << encode(image, "PNG");
         QTest::newRow("bytes of a metafile header only") << QByteArray::fromHex("d7cdc69a0000");
