@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer entry for reading WORTILO.INI: any bytes read without a crash, and what the program
 // writes back for the values read has exactly ten lines and reads back as the same values.
+//   build-fuzz/fuzz/settings_fuzzer -timeout=10 work/ fuzz/corpus/settings
 #include "fuzzcheck.h"
 #include "core/germantext.h"
 #include "words/settingsfile.h"

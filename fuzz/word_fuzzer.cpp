@@ -3,6 +3,7 @@
 // sequences replaced), from Latin-1 and as raw UTF-16 (lone surrogates included). A name taken
 // as a word has an entry starting with an article, a noun of alphabet letters only, and gives
 // the same forms when made again from its entry.
+//   build-fuzz/fuzz/word_fuzzer -dict=fuzz/word.dict -timeout=10 work/ fuzz/corpus/word
 #include "fuzzcheck.h"
 #include "core/germantext.h"
 #include "core/word.h"
