@@ -36,9 +36,10 @@ void checkName(const QString &name)
     FUZZ_CHECK(again.article() == word->article());
     FUZZ_CHECK(again.noun() == word->noun());
     FUZZ_CHECK(again.upperNoun() == upperNoun);
-    // The entry is itself a name the program takes as the same word.
+    // The entry is itself a name the program takes as the same word. (Only the same forms: past
+    // the first dot the entry may compose further, as in ".ı̈" whose upper case I + ̈ becomes Ï.)
     const std::optional<Word> fromEntryName = Word::fromFileName(word->entry(), kAlphabet);
-    FUZZ_CHECK(fromEntryName && *fromEntryName == *word);
+    FUZZ_CHECK(fromEntryName && fromEntryName->article() == word->article() && fromEntryName->noun() == word->noun());
 }
 
 } // namespace
