@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: MIT
-// Times the WMF renderer: parse and render each file many times at frame sizes, print the median.
-// Usage: wmf_bench [file.wmf ...]  (default: world.wmf from the shared corpus and the project's
-// test files). Not run by CTest: the goal is world.wmf (18,511 records) well under 100 ms.
+// Times the WMF renderer. Usage: wmf_bench [file.wmf ...]
+//  - without arguments: world.wmf from the shared corpus and the project's test files, parsed and
+//    drawn many times at 400 and 1200 pixels (median): the goal is world.wmf (18,511 records) well
+//    under 100 ms;
+//  - then the costly files of tests/data/wmf/regress/slow-*.wmf, drawn at the program's frame sizes
+//    (353 x 257 and 600 x 437, best of three): each must be drawn or given up within about 0.3 s.
+//    Each column tells whether the picture was drawn whole or given up and how much of the
+//    default work budget it used.
+// Not run by CTest.
+#include "timing.h"
 #include "wmf/metafile.h"
 
 #include <QDir>
@@ -24,26 +31,33 @@ double medianMs(std::vector<qint64> &ns)
     return ns.empty() ? 0 : ns[ns.size() / 2] / 1e6;
 }
 
-void bench(const QString &path)
+std::optional<Metafile> load(const QString &path, QByteArray *data)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        std::printf("%-40s missing\n", qPrintable(QFileInfo(path).fileName()));
-        return;
+        std::printf("%-36s missing\n", qPrintable(QFileInfo(path).fileName()));
+        return std::nullopt;
     }
-    const QByteArray data = file.readAll();
+    *data = file.readAll();
+    auto m = Metafile::parse(*data);
+    if (!m)
+        std::printf("%-36s rejected\n", qPrintable(QFileInfo(path).fileName()));
+    return m;
+}
+
+void bench(const QString &path)
+{
+    QByteArray data;
+    std::optional<Metafile> m = load(path, &data);
+    if (!m)
+        return;
     constexpr int kRuns = 30;
     std::vector<qint64> parse, render400, render1200;
-    std::optional<Metafile> m;
     for (int i = 0; i < kRuns; ++i) {
         QElapsedTimer t;
         t.start();
         m = Metafile::parse(data);
         parse.push_back(t.nsecsElapsed());
-    }
-    if (!m) {
-        std::printf("%-40s rejected (parse %.3f ms)\n", qPrintable(QFileInfo(path).fileName()), medianMs(parse));
-        return;
     }
     const QSize natural = m->naturalSizeTwips();
     auto frame = [&](int width) {
@@ -58,9 +72,29 @@ void bench(const QString &path)
         const QImage b = m->toImage(frame(1200));
         render1200.push_back(t.nsecsElapsed());
     }
-    std::printf("%-40s %6d records  parse %7.3f ms  render 400px %7.2f ms  1200px %7.2f ms\n",
+    std::printf("%-36s %6d records  parse %7.3f ms  render 400px %7.2f ms  1200px %7.2f ms\n",
                 qPrintable(QFileInfo(path).fileName()), m->recordCount(), medianMs(parse), medianMs(render400),
                 medianMs(render1200));
+}
+
+void benchSlow(const QString &path)
+{
+    QByteArray data;
+    const std::optional<Metafile> m = load(path, &data);
+    if (!m)
+        return;
+    std::printf("%-36s %7lld KB", qPrintable(QFileInfo(path).fileName()), qlonglong(data.size() / 1024));
+    for (const QSize size : {QSize(353, 257), QSize(600, 437)}) {
+        // One run first: files that take seconds are not run again.
+        wortilo::wmf::RenderOutcome outcome;
+        const double first = bestOf(1, [&] { m->toImage(size, &outcome); });
+        const double best = first > 1000 ? first : std::min(first, bestOf(2, [&] { m->toImage(size); }));
+        std::printf("  %dx%d %8.1f ms %s %5.1f%%", size.width(), size.height(), best,
+                    outcome.complete ? "whole    " : outcome.outOfTime ? "timed out" : "given up ",
+                    100.0 * outcome.work / wortilo::wmf::RenderLimits::kDefaultWork);
+        std::fflush(stdout);
+    }
+    std::printf("\n");
 }
 
 } // namespace
@@ -69,16 +103,18 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
-    QStringList files;
-    for (int i = 1; i < argc; ++i)
-        files << QString::fromLocal8Bit(argv[i]);
-    if (files.isEmpty()) {
-        files << QStringLiteral(WORTILO_SHARED_TESTDATA "/wmf/world.wmf");
-        const QDir dir(QStringLiteral(WORTILO_TESTDATA "/wmf"));
-        for (const QString &name : dir.entryList({QStringLiteral("*.wmf")}, QDir::Files))
-            files << dir.filePath(name);
+    if (argc > 1) {
+        for (int i = 1; i < argc; ++i)
+            benchSlow(QString::fromLocal8Bit(argv[i]));
+        return 0;
     }
-    for (const QString &f : files)
-        bench(f);
+    bench(QStringLiteral(WORTILO_SHARED_TESTDATA "/wmf/world.wmf"));
+    const QDir dir(QStringLiteral(WORTILO_TESTDATA "/wmf"));
+    for (const QString &name : dir.entryList({QStringLiteral("*.wmf")}, QDir::Files))
+        bench(dir.filePath(name));
+    std::printf("\nCostly files, best of three (one run when it takes over a second):\n");
+    const QDir regress(QStringLiteral(WORTILO_TESTDATA "/wmf/regress"));
+    for (const QString &name : regress.entryList({QStringLiteral("slow-*.wmf")}, QDir::Files))
+        benchSlow(regress.filePath(name));
     return 0;
 }

@@ -4,7 +4,8 @@
 # the program) as a user with an empty home.
 #
 #   cmake -DBUILD_DIR=<build> -DSOURCE_BILDER=<bilder> -DWORK=<scratch folder> -DBINDIR=bin
-#         -DLIBEXECDIR=libexec/wortilo -DDATADIR=share "-DICON_SIZES=16;32..." -P check-install.cmake
+#         -DLIBEXECDIR=libexec/wortilo -DDATADIR=share -DAPP_ID=<AppStream id> "-DICON_SIZES=16;32..."
+#         -P check-install.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/launcher-helpers.cmake)
 
@@ -34,8 +35,9 @@ expect_executable("${root}/${LIBEXECDIR}/wortilo")
 # The pictures: every bundled file (settings backups excepted), unchanged.
 expect_same_files("${SOURCE_BILDER}" "${root}/${DATADIR}/wortilo/bilder")
 
-# The desktop entry starts the launcher by name and names the icon.
-set(desktop "${root}/${DATADIR}/applications/wortilo.desktop")
+# The desktop entry starts the launcher by name and names the icon; the software-centre listing
+# is there.
+set(desktop "${root}/${DATADIR}/applications/${APP_ID}.desktop")
 if(NOT EXISTS "${desktop}")
   fail("no desktop file: ${desktop}")
 else()
@@ -45,6 +47,9 @@ else()
       fail("${desktop} lacks the line ${want}")
     endif()
   endforeach()
+endif()
+if(NOT EXISTS "${root}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml")
+  fail("no AppStream file ${root}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml")
 endif()
 
 # The icons: each PNG has the size of the folder it is in.

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Tests the launcher on its own: the per-user picture folder is made and filled on the first start,
-# the program starts in it, and a teacher's changes are never undone.
+# the program starts in it, and a teacher's changes are never undone; `--bilderordner` opens the
+# folder in the file manager instead.
 #
 #   cmake -DLAUNCHER=<wortilo-launcher.sh.in> -DSEED=<bilder> -DWORK=<scratch folder> -P check-launcher.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -102,5 +103,16 @@ expect_error("program is missing")
 run_launcher(sh "${LAUNCHER}" ENV "WORTILO_BIN=${WORK}/stub" "WORTILO_SEED=${WORK}/empty-seed"
   "HOME=${WORK}/home8" UNSET XDG_DATA_HOME EXPECT_FAILURE)
 expect_error("pictures are missing")
+
+# 7. "Bilderordner öffnen": the folder is made and filled as on a first start and handed to the
+#    file manager through xdg-open (a stand-in that prints the folder it was given); the program
+#    is not started, and need not even be there.
+file(MAKE_DIRECTORY "${WORK}/fakebin" "${WORK}/home9")
+file(WRITE "${WORK}/fakebin/xdg-open" "#!/bin/sh\n[ $# -eq 1 ] && cd \"$1\" && pwd -P\n")
+file(CHMOD "${WORK}/fakebin/xdg-open" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+run_launcher(sh "${LAUNCHER}" ENV "WORTILO_BIN=${WORK}/missing" "WORTILO_SEED=${SEED}"
+  "HOME=${WORK}/home9" "PATH=${WORK}/fakebin:$ENV{PATH}" UNSET XDG_DATA_HOME ARGS --bilderordner)
+expect_output("${WORK}/home9/.local/share/wortilo")
+expect_same_files("${SEED}" "${WORK}/home9/.local/share/wortilo")
 
 finish()

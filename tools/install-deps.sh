@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages Wortilo needs to build, run and test, but only those that are missing.
+# Fonts: DejaVu for the program's own text; for text in metafiles the faces Windows pictures name,
+# Liberation (same widths as Arial, Times New Roman, Courier New) and WenQuanYi Micro Hei (Chinese,
+# Japanese and Korean text in the test pictures). tools/fonts-fresh.conf limits a run to these.
 # With arguments, installs those packages instead (the picture and icon generators use this).
 set -euo pipefail
 packages=(
@@ -8,7 +11,10 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n
   fonts-dejavu-core
-  desktop-file-utils
+  fonts-liberation2
+  fonts-wqy-microhei
+  desktop-file-utils appstream
+  dpkg-dev file
 )
 if (($#)); then
   packages=("$@")

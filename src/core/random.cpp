@@ -23,6 +23,13 @@ int Random::index(int n)
 
 void Random::seed(std::uint32_t value)
 {
+    // Mixed first, so that seeds a second apart (games reseed from the time of day) do not
+    // start neighbouring sequences that draw neighbouring words.
+    value ^= value >> 16;
+    value *= 0x7FEB352Du;
+    value ^= value >> 15;
+    value *= 0x846CA68Bu;
+    value ^= value >> 16;
     m_state = (value ^ (value >> 24)) & 0xFFFFFFu;
 }
 

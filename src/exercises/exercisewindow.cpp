@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "exercisewindow.h"
 
+#include "widgets/controls.h"
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
 #include "core/palette.h"
 #include "core/twips.h"
 #include "widgets/pictureframe.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace wortilo {
@@ -78,6 +80,17 @@ QPushButton *ExerciseWindow::addButton(const QString &name, const QString &capti
     return button;
 }
 
+QLabel *ExerciseWindow::addLabel(const QString &name, const QString &text, const QRect &twipsRect, double points,
+                                 const QColor &colour, const QColor &background)
+{
+    QLabel *label = wortilo::addLabel(this, name, text, twipsRect, verdana(points, true));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(label, colour);
+    fillBackground(label, background);
+    return label;
+}
+
 void ExerciseWindow::activate()
 {
     centre();
@@ -120,7 +133,7 @@ void ExerciseWindow::showPictures()
 void ExerciseWindow::showStrip()
 {
     drawStrip(m_frame->strip());
-    m_strip->setAccessibleDescription(m_frame->currentWord().noun());
+    m_strip->setAccessibleDescription(m_frame->stripText());
 }
 
 } // namespace wortilo

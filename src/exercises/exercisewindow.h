@@ -6,6 +6,7 @@
 #include <QRect>
 #include <memory>
 
+class QLabel;
 class QPushButton;
 
 namespace wortilo {
@@ -64,6 +65,10 @@ protected:
 
     // A button placed in twips, with its caption, name and font size (bold Verdana).
     QPushButton *addButton(const QString &name, const QString &caption, const QRect &twipsRect, double points);
+    // A label placed in twips with its text (plain, wrapping at word ends), in bold Verdana of
+    // the given size, the colour on the background.
+    QLabel *addLabel(const QString &name, const QString &text, const QRect &twipsRect, double points,
+                     const QColor &colour, const QColor &background);
     // Prints the pieces on the strip from its left edge, after clearing it.
     void drawStrip(const QList<StripGlyph> &glyphs);
 

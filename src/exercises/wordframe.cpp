@@ -97,15 +97,20 @@ QList<StripGlyph> WordFrame::compactGlyphs(const QString &word, const LetterColo
     return glyphs;
 }
 
-void WordFrame::wortzeigen()
+void WordFrame::showOnStrip(const QString &word)
 {
+    m_stripText = word;
     m_strip.clear();
-    if (hasWord()) {
+    if (!word.isEmpty()) {
         const LetterColours colours = m_host.letterColours();
-        m_strip = m_style == StripStyle::Spaced ? spacedGlyphs(m_word.noun(), colours)
-                                                : compactGlyphs(m_word.noun(), colours);
+        m_strip = m_style == StripStyle::Spaced ? spacedGlyphs(word, colours) : compactGlyphs(word, colours);
     }
     Q_EMIT stripChanged();
+}
+
+void WordFrame::wortzeigen()
+{
+    showOnStrip(hasWord() ? m_word.noun() : QString());
     if (hasWord())
         Q_EMIT wordPresented();
 }

@@ -44,8 +44,9 @@ public:
     void neueswort();
     // Lays out the strip for the current word and announces the word (wordPresented).
     void wortzeigen();
-    // A new word: neueswort, then wortzeigen.
-    void presentNewWord();
+    // A new word: neueswort, then wortzeigen. Exercises that present their task in another way
+    // override it; the window calls it at activation and for "<<" and ">>".
+    virtual void presentNewWord();
 
     // The draw of neueswort alone: removes a random word from the deck (refilling it first when
     // it runs short) and makes it the current word; a null word when there is none.
@@ -65,8 +66,9 @@ public:
     const Picture &landscapeFrame() const { return m_landscape; }
     const Picture &portraitFrame() const { return m_portrait; }
 
-    // What the strip shows after wortzeigen (empty when it is blank).
+    // What the strip shows after wortzeigen (empty when it is blank), and the word drawn there.
     const QList<StripGlyph> &strip() const { return m_strip; }
+    const QString &stripText() const { return m_stripText; }
     // The strip pieces of a word in the given letter colours.
     static QList<StripGlyph> spacedGlyphs(const QString &word, const LetterColours &colours);
     static QList<StripGlyph> compactGlyphs(const QString &word, const LetterColours &colours);
@@ -83,6 +85,10 @@ Q_SIGNALS:
     void wordPresented();
 
 protected:
+    // Draws a word on the strip in the frame's style and the letter colours (an empty word
+    // leaves the strip blank).
+    void showOnStrip(const QString &word);
+
     // Marks the frame busy for its lifetime.
     class BusyScope
     {
@@ -107,6 +113,7 @@ private:
     Picture m_portrait;
     Picture m_loader;
     QList<StripGlyph> m_strip;
+    QString m_stripText;
     bool m_busy = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace wortilo::wmf {
@@ -99,6 +100,22 @@ void decodeRle(const uchar *src, qsizetype size, bool rle4, int w, int h, QByteA
 }
 
 } // namespace
+
+qint64 DibDecoder::claimedPixels(const RecordReader &reader, qsizetype offset, bool dib)
+{
+    qint64 width = 0, height = 0;
+    if (!dib) {
+        width = reader.i16(offset + 2);
+        height = reader.i16(offset + 4);
+    } else if (reader.u32(offset) == 12) {
+        width = reader.u16(offset + 4);
+        height = reader.u16(offset + 6);
+    } else if (looksLikeDib(reader, offset)) {
+        width = reader.i32(offset + 4);
+        height = std::abs(qint64(reader.i32(offset + 8)));
+    }
+    return pixelCountOk(width, height) ? width * height : 0;
+}
 
 bool DibDecoder::looksLikeDib(const RecordReader &reader, qsizetype offset)
 {

@@ -29,6 +29,10 @@ public:
     // so the caller can colour it with the text and background colours as Windows does.
     static QImage decodeBitmap16(const RecordReader &reader, qsizetype offset);
 
+    // The pixels the bitmap at offset says it has (a DIB when dib, else a Bitmap16), or 0 when it is
+    // not one we would decode: what decoding it will cost, known before decoding.
+    static qint64 claimedPixels(const RecordReader &reader, qsizetype offset, bool dib);
+
     // True when the bytes at offset start like a DIB header (and not like a Bitmap16).
     static bool looksLikeDib(const RecordReader &reader, qsizetype offset);
 };

@@ -176,15 +176,15 @@ int Metafile::recordCount() const
     return int(m_data->records.size());
 }
 
-void Metafile::render(QPainter &painter, const QRectF &target) const
+RenderOutcome Metafile::render(QPainter &painter, const QRectF &target, const RenderLimits &limits) const
 {
     if (!painter.isActive())
-        return;
-    Player player(*m_data, painter);
-    player.play(target);
+        return {};
+    Player player(*m_data, painter, limits);
+    return player.play(target);
 }
 
-QImage Metafile::toImage(const QSize &pixelSize) const
+QImage Metafile::toImage(const QSize &pixelSize, RenderOutcome *outcome, const RenderLimits &limits) const
 {
     if (pixelSize.isEmpty())
         return {};
@@ -194,7 +194,9 @@ QImage Metafile::toImage(const QSize &pixelSize) const
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        render(painter, QRectF(QPointF(0, 0), QSizeF(pixelSize)));
+        const RenderOutcome done = render(painter, QRectF(QPointF(0, 0), QSizeF(pixelSize)), limits);
+        if (outcome)
+            *outcome = done;
     }
     return image.convertToFormat(QImage::Format_ARGB32);
 }

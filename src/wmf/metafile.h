@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QSize>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -14,6 +15,33 @@ class QPainter;
 namespace wortilo::wmf {
 
 struct MetafileData;
+
+// How much one rendering may draw, so that no file can keep the program busy: a teacher's folder
+// may hold anything. Drawing is charged by its cost model (see drawcost.h: cells crossed, pixels
+// filled, pen widths, dashes, clip paths, bitmap pixels), which is the same on every machine, so a
+// file draws the same everywhere; the wall clock is only the last guard against a misjudged cost.
+// A rendering that runs out stops after the last record it could afford: what was drawn stays.
+// Both limits hold for targets up to the program's largest frame (kLargestFrame pixels); a larger
+// target gets them in proportion to its area, as any picture takes longer there.
+struct RenderLimits {
+    // About 0.15 s of drawing on a 2-core PC; no corpus file uses half of it.
+    static constexpr qint64 kDefaultWork = 150'000'000;
+    static constexpr qint64 kLargestFrame = 600 * 437;
+    qint64 work = kDefaultWork;
+    qint64 deadlineNs = 300'000'000; // 0 or less: no wall-clock guard
+    // The clock the deadline is measured with, in nanoseconds since the rendering started; empty:
+    // a steady clock started with the rendering.
+    std::function<qint64()> elapsedNs;
+};
+
+// What a rendering did.
+struct RenderOutcome {
+    bool complete = true;   // every record was played
+    bool outOfWork = false; // stopped because the next record cost more than the work left
+    bool outOfTime = false; // stopped by the deadline
+    qint64 work = 0;        // work units spent
+    int recordsPlayed = 0;
+};
 
 // A parsed Windows Metafile that can be drawn at any size.
 //
@@ -31,10 +59,11 @@ public:
     static std::optional<Metafile> parse(const QByteArray &data);
     // The picture's natural size in whole twips (1440 per inch; 15 twips per pixel at 96 dpi).
     QSize naturalSizeTwips() const;
-    // Draws the whole picture stretched into target (aspect ratio not kept), on the painter's device.
-    void render(QPainter &painter, const QRectF &target) const;
+    // Draws the whole picture stretched into target (aspect ratio not kept), on the painter's
+    // device, or as much of it as the limits allow.
+    RenderOutcome render(QPainter &painter, const QRectF &target, const RenderLimits &limits = {}) const;
     // Convenience: an ARGB32 image of the given pixel size, transparent where nothing is drawn.
-    QImage toImage(const QSize &pixelSize) const;
+    QImage toImage(const QSize &pixelSize, RenderOutcome *outcome = nullptr, const RenderLimits &limits = {}) const;
 
     // Number of records found (META_EOF not counted).
     int recordCount() const;

@@ -2,6 +2,7 @@
 #include "player.h"
 
 #include "dibdecoder.h"
+#include "fontmatch.h"
 #include "records.h"
 
 #include <QFontMetricsF>
@@ -64,33 +65,10 @@ bool isSymbolFace(const QByteArray &face)
     return face.compare("Symbol", Qt::CaseInsensitive) == 0;
 }
 
-// A generic family for faces that are rarely installed outside Windows.
-QString genericFamily(const QString &face, quint8 pitchAndFamily, QFont::StyleHint *hint)
-{
-    const QString f = face.toLower();
-    auto has = [&](const char *s) { return f.contains(QLatin1String(s)); };
-    const int family = pitchAndFamily >> 4;
-    if (has("courier") || has("mono") || has("console") || has("fixedsys") || has("terminal")
-        || (pitchAndFamily & 3) == 1 || family == 3) {
-        *hint = QFont::TypeWriter;
-        return QStringLiteral("monospace");
-    }
-    if (has("times") || has("roman") || (has("serif") && !has("sans")) || has("garamond") || has("bookman")
-        || has("century") || has("georgia") || has("palatino") || has("symbol") || family == 1) {
-        *hint = QFont::Serif;
-        return QStringLiteral("serif");
-    }
-    if (family == 4) {
-        *hint = QFont::Cursive;
-        return QStringLiteral("serif");
-    }
-    *hint = QFont::SansSerif;
-    return QStringLiteral("sans-serif");
-}
-
 } // namespace
 
-Player::Player(const MetafileData &data, QPainter &painter) : m_data(data), m_painter(painter)
+Player::Player(const MetafileData &data, QPainter &painter, const RenderLimits &limits)
+    : m_data(data), m_painter(painter), m_limits(limits)
 {
 }
 
@@ -103,8 +81,10 @@ QRectF Player::contentBounds(const MetafileData &data)
     copy.naturalTwips = QSize(int(2e7 * kTwipsPerPixel / 1e4), int(2e7 * kTwipsPerPixel / 1e4));
     QPicture picture;
     {
+        // Recording costs per record and point only; the bound keeps hostile files from filling
+        // the memory with recorded points.
         QPainter painter(&picture);
-        Player player(copy, painter);
+        Player player(copy, painter, RenderLimits{400'000'000, 0, {}});
         player.play(copy.frame);
     }
     return QRectF(picture.boundingRect());
@@ -121,16 +101,17 @@ void Player::reset()
     m_dc.updateMapping();
     m_saved.clear();
     m_objects = ObjectTable(m_data.objectCount);
-    m_work = 0;
     m_lines.clear();
     m_stateDirty = true;
 }
 
-void Player::play(const QRectF &target)
+RenderOutcome Player::play(const QRectF &target)
 {
+    m_outcome = RenderOutcome();
     m_frame = m_data.frame;
     if (!m_frame.isValid() || target.isEmpty())
-        return;
+        return m_outcome;
+    m_clock.start();
     m_painter.save();
     const QTransform original = m_painter.worldTransform();
     const QTransform toTarget = QTransform::fromTranslate(-m_frame.x(), -m_frame.y())
@@ -142,7 +123,7 @@ void Player::play(const QRectF &target)
     m_ky = std::hypot(m_world.m21(), m_world.m22());
     if (!(m_kx > 0) || !(m_ky > 0) || !std::isfinite(m_kx) || !std::isfinite(m_ky)) {
         m_painter.restore();
-        return;
+        return m_outcome;
     }
     const qreal naturalPixels = std::max<qreal>(1, m_data.naturalTwips.width() / kTwipsPerPixel);
     m_zoom = m_kx * m_frame.width() / naturalPixels;
@@ -157,14 +138,58 @@ void Player::play(const QRectF &target)
     m_painter.setClipRect(m_frame, Qt::IntersectClip);
     m_painter.save(); // the level applyClip() returns to
 
+    // Drawing is charged by what the rasteriser will do with it, in the pixels of the target; a
+    // recording device (QPicture, for contentBounds) only pays per record and point.
+    m_cost.reset();
+    if (m_painter.device()->devType() != QInternal::Picture) {
+        const QRectF device(0, 0, m_painter.device()->width(), m_painter.device()->height());
+        m_cost.emplace(m_world, m_world.mapRect(m_frame).intersected(device));
+    }
+    m_workAtLastCheck = 0;
+    m_recordsSinceCheck = 0;
+    const qreal area = std::abs(original.determinant()) * target.width() * target.height();
+    if (area > RenderLimits::kLargestFrame) {
+        const qreal grow = std::min<qreal>(area / RenderLimits::kLargestFrame, 1e3);
+        m_limits.work = qint64(std::min<qreal>(qreal(m_limits.work) * grow, 4e18));
+        m_limits.deadlineNs = qint64(std::min<qreal>(qreal(m_limits.deadlineNs) * grow, 4e18));
+    }
+
     reset();
     for (const RecordRef &record : m_data.records) {
-        if (++m_work > kMaxWork || !playRecord(record))
+        if (!spend(kRecordCost) || !playRecord(record) || m_outcome.outOfWork || outOfTime())
             break;
+        ++m_outcome.recordsPlayed;
     }
-    flushLines();
+    if (!m_outcome.outOfWork && !m_outcome.outOfTime)
+        flushLines();
     m_painter.restore();
     m_painter.restore();
+    m_outcome.complete = m_outcome.recordsPlayed == int(m_data.records.size()) && !m_outcome.outOfWork
+                      && !m_outcome.outOfTime;
+    return m_outcome;
+}
+
+bool Player::spend(qint64 units)
+{
+    if (m_outcome.outOfWork || units > m_limits.work - m_outcome.work) {
+        m_outcome.outOfWork = true;
+        return false;
+    }
+    m_outcome.work += units;
+    return true;
+}
+
+bool Player::outOfTime()
+{
+    // The clock is read every 64 records, or sooner after costly ones.
+    if (m_limits.deadlineNs <= 0
+        || (++m_recordsSinceCheck < 64 && m_outcome.work - m_workAtLastCheck < 1'000'000))
+        return false;
+    m_recordsSinceCheck = 0;
+    m_workAtLastCheck = m_outcome.work;
+    const qint64 elapsed = m_limits.elapsedNs ? m_limits.elapsedNs() : m_clock.nsecsElapsed();
+    m_outcome.outOfTime = elapsed > m_limits.deadlineNs;
+    return m_outcome.outOfTime;
 }
 
 QPointF Player::dev(QPointF logical) const
@@ -196,10 +221,13 @@ void Player::applyClip()
     m_painter.save();
     m_stateDirty = true;
     m_fontKeySize = -1;
+    const bool path = m_dc.clip.kind == ClipArea::Path;
+    if (m_cost)
+        m_cost->setClip(path ? m_dc.clip.path : QPainterPath());
     if (m_dc.clip.kind == ClipArea::Rect)
         m_painter.setClipRect(m_dc.clip.rect, Qt::IntersectClip);
-    else if (m_dc.clip.kind == ClipArea::Path)
-        m_painter.setClipPath(m_dc.clip.path, Qt::IntersectClip);
+    else if (path && (!m_cost || spend(m_cost->fill(m_dc.clip.path, true))))
+        m_painter.setClipPath(m_dc.clip.path, Qt::IntersectClip); // rasterised here, once
 }
 
 void Player::resetComposition()
@@ -531,13 +559,14 @@ bool Player::playRecord(const RecordRef &record)
         if (!region)
             break;
         QRegion area = region->region;
+        if (!spend(kPointCost * area.rectCount() * (fn == rec::FrameRegion ? 10 : 1)))
+            break;
         if (fn == rec::FrameRegion) {
             const int h = std::clamp<int>(r.i16(4), 0, 4096), w = std::clamp<int>(r.i16(6), 0, 4096);
             const QRegion inner = area.intersected(area.translated(w, 0)).intersected(area.translated(-w, 0))
                                       .intersected(area.translated(0, h)).intersected(area.translated(0, -h));
             area = area.subtracted(inner);
         }
-        m_work += area.rectCount();
         const QPainterPath path = regionPath(area);
         if (fn == rec::InvertRegion) {
             fillPath(path, QBrush(Qt::white), QPainter::CompositionMode_Difference);
@@ -598,7 +627,10 @@ void Player::createDibPatternBrush(const RecordReader &r)
     BrushObject brush;
     brush.style = rec::BsDibPattern;
     const quint16 usage = r.u16(2);
-    if (DibDecoder::looksLikeDib(r, 4)) {
+    const bool dib = DibDecoder::looksLikeDib(r, 4);
+    if (!spend(kDecodePixelCost * DibDecoder::claimedPixels(r, 4, dib)))
+        return;
+    if (dib) {
         brush.pattern = DibDecoder::decodeDib(r, 4, usage, m_dc.palette);
     } else {
         brush.pattern = DibDecoder::decodeBitmap16(r, 4);
@@ -606,7 +638,6 @@ void Player::createDibPatternBrush(const RecordReader &r)
     }
     if (brush.pattern.isNull())
         brush.style = rec::BsNull;
-    m_work += qint64(brush.pattern.width()) * brush.pattern.height() / kPixelsPerWork;
     m_objects.add(brush);
 }
 
@@ -619,9 +650,10 @@ void Player::createPatternBrush(const RecordReader &r)
         QByteArray bitmap(reinterpret_cast<const char *>(r.data()), 10);
         bitmap.append(reinterpret_cast<const char *>(r.data()) + 32, r.size() - 32);
         const RecordReader sub(reinterpret_cast<const uchar *>(bitmap.constData()), bitmap.size());
+        if (!spend(kDecodePixelCost * DibDecoder::claimedPixels(sub, 0, false)))
+            return;
         brush.pattern = DibDecoder::decodeBitmap16(sub, 0);
         brush.monoPattern = brush.pattern.format() == QImage::Format_Mono;
-        m_work += qint64(brush.pattern.width()) * brush.pattern.height() / kPixelsPerWork;
     }
     if (brush.pattern.isNull())
         brush.style = rec::BsNull;
@@ -653,7 +685,8 @@ void Player::createPalette(const RecordReader &r)
     palette.colors.reserve(count);
     for (int i = 0; i < count; ++i)
         palette.colors.append(qRgb(r.u8(4 + 4 * i), r.u8(5 + 4 * i), r.u8(6 + 4 * i)));
-    m_work += count;
+    if (!spend(kPointCost * count))
+        return;
     m_objects.add(palette);
 }
 
@@ -677,7 +710,8 @@ void Player::createRegion(const RecordReader &r)
         }
         pos += 2; // the repeated count
     }
-    m_work += rects.size();
+    if (!spend(kPointCost * rects.size()))
+        return;
     if (rects.isEmpty()) {
         if (bounds.isValid() && scanCount == 0)
             region.region = QRegion(bounds);
@@ -726,8 +760,8 @@ void Player::selectClipRegion(int index)
         m_dc.clip.rect = devRect(QRectF(b.x(), b.y(), b.width(), b.height()));
         m_dc.clip.path = QPainterPath();
     } else {
-        m_work += kClipElementCost * 5 * region->region.rectCount();
-        if (region->region.rectCount() * 5 > kMaxClipElements)
+        if (region->region.rectCount() * 5 > kMaxClipElements
+            || !spend(kPointCost * 5 * region->region.rectCount()))
             return;
         m_dc.clip.kind = ClipArea::Path;
         m_dc.clip.path = regionPath(region->region);
@@ -751,7 +785,8 @@ void Player::intersectClip(const QRectF &rect)
     case ClipArea::Path: {
         QPainterPath r;
         r.addRect(rect);
-        m_work += kClipElementCost * clip.path.elementCount();
+        if (!spend(kClipElementCost * clip.path.elementCount()))
+            return;
         clip.path = clip.path.intersected(r);
         break;
     }
@@ -774,8 +809,7 @@ void Player::excludeClip(const QRectF &rect)
     clip.kind = ClipArea::Path;
     // Path operations and clip rasterisation grow with the path: charge for them, and refuse to
     // build clips more complicated than any drawing needs.
-    m_work += kClipElementCost * clip.path.elementCount();
-    if (clip.path.elementCount() > kMaxClipElements)
+    if (clip.path.elementCount() > kMaxClipElements || !spend(kClipElementCost * clip.path.elementCount()))
         return;
     clip.path = clip.path.subtracted(r);
     applyClip();
@@ -787,8 +821,8 @@ void Player::limitDashes(QPen &pen, const QPainterPath &path) const
 {
     if (pen.style() == Qt::SolidLine || pen.style() == Qt::NoPen)
         return;
-    // Each dash becomes a piece of path for the rasteriser; far too many of them (a long line at a
-    // huge zoom) would take minutes, so such a line is drawn solid.
+    // Each dash becomes a piece of path for the rasteriser; far too many of them, or too wide ones
+    // (a long line at a huge zoom), would take minutes, so such a line is drawn solid.
     qreal length = 0;
     for (int i = 1; i < path.elementCount(); ++i) {
         const QPainterPath::Element &a = path.elementAt(i - 1), &b = path.elementAt(i);
@@ -798,7 +832,8 @@ void Player::limitDashes(QPen &pen, const QPainterPath &path) const
     for (qreal v : pen.dashPattern())
         period += v;
     const qreal widthPixels = pen.isCosmetic() ? 1 : pen.widthF() * std::max(m_kx, m_ky);
-    if (!(period * widthPixels > 0) || length / (period * widthPixels) > 100000)
+    if (!(period * widthPixels > 0) || length / (period * widthPixels) > 100000
+        || (m_cost && !pen.isCosmetic() && m_cost->dashes(path, widthPixels, period * widthPixels) > kMaxDashWork))
         pen.setStyle(Qt::SolidLine);
 }
 
@@ -806,13 +841,14 @@ void Player::flushLines()
 {
     if (m_lines.elementCount() == 0)
         return;
-    m_work += m_lines.elementCount();
     if (preparePen() && m_painter.pen().style() != Qt::NoPen) {
         QPen pen = m_painter.pen();
         limitDashes(pen, m_lines);
-        m_painter.setPen(pen);
-        m_painter.setBrush(Qt::NoBrush);
-        m_painter.drawPath(m_lines);
+        if (spendOnPath(m_lines, pen, Qt::NoBrush)) {
+            m_painter.setPen(pen);
+            m_painter.setBrush(Qt::NoBrush);
+            m_painter.drawPath(m_lines);
+        }
     }
     resetComposition();
     m_lines.clear();
@@ -824,7 +860,6 @@ void Player::readPoints(const RecordReader &r, qsizetype offset, qsizetype count
     out.resize(count);
     for (qsizetype i = 0; i < count; ++i)
         out[i] = dev(r.pointXY(offset + 4 * i));
-    m_work += count;
 }
 
 void Player::drawShape(const QPainterPath &path, bool fill, bool stroke)
@@ -843,11 +878,33 @@ void Player::drawShape(const QPainterPath &path, bool fill, bool stroke)
             brush = QBrush(forced);
     }
     limitDashes(pen, path);
-    m_painter.setPen(pen);
-    m_painter.setBrush(brush);
-    m_painter.drawPath(path);
-    m_work += path.elementCount();
+    if (spendOnPath(path, pen, brush)) {
+        m_painter.setPen(pen);
+        m_painter.setBrush(brush);
+        m_painter.drawPath(path);
+    }
     resetComposition();
+}
+
+bool Player::spendOnPath(const QPainterPath &path, const QPen &pen, const QBrush &brush)
+{
+    qint64 cost = kPointCost * path.elementCount();
+    if (m_cost) {
+        if (brush.style() != Qt::NoBrush) {
+            const bool opaque = brush.style() == Qt::SolidPattern && brush.isOpaque()
+                             && m_painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+            cost += m_cost->fill(path, opaque);
+        }
+        if (pen.style() != Qt::NoPen) {
+            const qreal width = pen.isCosmetic() ? 0 : pen.widthF() * std::max(m_kx, m_ky);
+            qreal period = 0;
+            if (pen.style() != Qt::SolidLine && !pen.isCosmetic())
+                for (qreal v : pen.dashPattern())
+                    period += v * width;
+            cost += m_cost->stroke(path, width, period);
+        }
+    }
+    return spend(cost);
 }
 
 void Player::drawPolygon(const RecordReader &r)
@@ -925,7 +982,8 @@ void Player::drawArc(const RecordReader &r, int kind)
 void Player::fillPath(const QPainterPath &path, const QBrush &brush, QPainter::CompositionMode mode)
 {
     m_painter.setCompositionMode(mode);
-    m_painter.fillPath(path, brush);
+    if (spendOnPath(path, Qt::NoPen, brush))
+        m_painter.fillPath(path, brush);
     resetComposition();
 }
 
@@ -939,15 +997,15 @@ QFont Player::qfontFor(const FontObject &f, qreal pixelSize, qreal *ascent, qrea
         *descent = m_fontDescent;
         return m_font;
     }
-    QString face = m_text.decode(f.face.constData(), f.face.size(), f.charset, false);
+    const QString face = m_text.decode(f.face.constData(), f.face.size(), f.charset, false);
     QFont::StyleHint hint = QFont::AnyStyle;
-    const QString generic = genericFamily(face, f.pitchAndFamily, &hint);
+    QStringList families = fontFamiliesFor(face, f.pitchAndFamily, &hint);
     // Symbol text arrives here already turned into Unicode (Greek, arrows, maths); installed
-    // "Symbol" look-alikes only carry the old symbol encoding, so any serif font shows it better.
+    // "Symbol" look-alikes only carry the old symbol encoding, so the generic serif shows it better.
     if (f.charset == 2 && isSymbolFace(f.face))
-        face.clear();
+        families = QStringList{families.constLast()};
     QFont font;
-    font.setFamilies(face.isEmpty() ? QStringList{generic} : QStringList{face, generic});
+    font.setFamilies(families);
     font.setStyleHint(hint);
     const int weight = f.weight <= 0 ? 400 : std::clamp((f.weight + 50) / 100 * 100, 100, 900);
     font.setWeight(QFont::Weight(weight));
@@ -1016,7 +1074,8 @@ void Player::drawText(QPointF reference, const char *bytes, qsizetype length, qu
                       const RecordReader *dxReader, qsizetype dxOffset, qsizetype dxCount)
 {
     const FontObject &f = m_dc.font;
-    m_work += kTextCost + kCharacterCost * length;
+    if (!spend(kTextCost + kCharacterCost * length))
+        return;
     if (rect && (options & rec::EtoOpaque))
         fillPath([&] { QPainterPath p; p.addRect(devRect(*rect)); return p; }(), QBrush(color(m_dc.bkColor)),
                  QPainter::CompositionMode_SourceOver);
@@ -1043,6 +1102,8 @@ void Player::drawText(QPointF reference, const char *bytes, qsizetype length, qu
     if (!(pixelSize >= 0.3) || pixelSize > 1e5)
         return; // invisible, or absurd
 
+    if (m_cost && !spend(m_cost->text(length, pixelSize)))
+        return;
     qreal ascent = 0, descent = 0;
     const QFont font = qfontFor(f, pixelSize, &ascent, &descent);
     const QFontMetricsF fm(font);
@@ -1199,7 +1260,10 @@ void Player::bitBlt(const RecordReader &r, quint16 fn)
 
     QImage image;
     bool topDown = true;
-    if (fn == rec::BitBlt || fn == rec::StretchBlt) {
+    const bool deviceBitmap = fn == rec::BitBlt || fn == rec::StretchBlt;
+    if (!spend(kDecodePixelCost * DibDecoder::claimedPixels(r, bitmapAt, !deviceBitmap)))
+        return;
+    if (deviceBitmap) {
         image = DibDecoder::decodeBitmap16(r, bitmapAt);
     } else {
         image = DibDecoder::decodeDib(r, bitmapAt, usage, m_dc.palette, &topDown);
@@ -1215,7 +1279,6 @@ void Player::bitBlt(const RecordReader &r, quint16 fn)
 
 void Player::drawBitmap(const QImage &image, QRectF source, QPointF destPos, QSizeF destSize, quint32 rop)
 {
-    m_work += qint64(image.width()) * image.height() / kPixelsPerWork;
     const QPointF a = dev(destPos), b = dev(destPos + QPointF(destSize.width(), destSize.height()));
     bool flipX = b.x() < a.x(), flipY = b.y() < a.y();
     if (source.width() < 0) {
@@ -1229,6 +1292,8 @@ void Player::drawBitmap(const QImage &image, QRectF source, QPointF destPos, QSi
     const QRect src = source.toRect().intersected(image.rect());
     const QRectF target = QRectF(a, b).normalized();
     if (src.isEmpty() || target.isEmpty())
+        return;
+    if (m_cost && !spend(m_cost->image(qint64(src.width()) * src.height(), target)))
         return;
     QImage picture = src == image.rect() ? image : image.copy(src);
     if (flipX || flipY)

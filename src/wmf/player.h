@@ -2,18 +2,22 @@
 #pragma once
 
 #include "devicecontext.h"
+#include "drawcost.h"
 #include "metafiledata.h"
 #include "objecttable.h"
 #include "recordreader.h"
 #include "textdecoder.h"
+#include "wmf/metafile.h"
 
 #include <QBrush>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
 #include <QTransform>
 
+#include <optional>
 #include <vector>
 
 namespace wortilo::wmf {
@@ -25,21 +29,20 @@ namespace wortilo::wmf {
 class Player
 {
 public:
-    // Upper bound on the work one rendering may do: records, points, bitmap pixels, characters, clip
-    // path elements, each weighted by its cost. The corpus' largest file uses under 1% of it.
-    static constexpr qint64 kMaxWork = 40'000'000;
+    // Work units (see RenderLimits and DrawCost) for what the cost model of drawing leaves out.
+    static constexpr qint64 kRecordCost = 40;        // reading and dispatching a record
+    static constexpr qint64 kPointCost = 10;         // reading and mapping a point
+    static constexpr qint64 kClipElementCost = 3000; // combining clip paths, per element
+    static constexpr qint64 kTextCost = 2000;        // laying out a string
+    static constexpr qint64 kCharacterCost = 1500;   // shaping and placing a character
+    static constexpr qint64 kDecodePixelCost = 4;    // decoding a bitmap, per pixel
+    static constexpr qint64 kMaxDashWork = 20'000'000; // a dashed line dearer than this is drawn solid
     static constexpr int kMaxSavedStates = 1024;
-    // Clip paths cost per element, both to build and to rasterise.
-    static constexpr qint64 kClipElementCost = 500;
     static constexpr int kMaxClipElements = 4000;
-    // Decoding and scaling a bitmap, and laying out text, cost far more than a point of a polygon.
-    static constexpr qint64 kPixelsPerWork = 4;
-    static constexpr qint64 kTextCost = 64;
-    static constexpr qint64 kCharacterCost = 40;
 
-    Player(const MetafileData &data, QPainter &painter);
+    Player(const MetafileData &data, QPainter &painter, const RenderLimits &limits);
 
-    void play(const QRectF &target);
+    RenderOutcome play(const QRectF &target);
 
     // The device-space bounds of everything the file draws, for files that state no size at all.
     static QRectF contentBounds(const MetafileData &data);
@@ -47,6 +50,9 @@ public:
 private:
     void reset();
     bool playRecord(const RecordRef &record);
+    // Charges work; false (and the rendering stops) when it is more than what is left.
+    bool spend(qint64 units);
+    bool outOfTime();
 
     // Mapping helpers (logical → device space, clamped to a safe range).
     QPointF dev(QPointF logical) const;
@@ -71,6 +77,8 @@ private:
     void drawPolyline(const RecordReader &r);
     void drawPolyPolygon(const RecordReader &r);
     void drawShape(const QPainterPath &path, bool fill, bool stroke);
+    // Charges for drawing path with pen and brush (and the current clip); false when out of work.
+    bool spendOnPath(const QPainterPath &path, const QPen &pen, const QBrush &brush);
     void drawArc(const RecordReader &r, int kind);
     void drawText(QPointF reference, const char *bytes, qsizetype length, quint16 options,
                   const QRectF *rect, const RecordReader *dxReader, qsizetype dxOffset, qsizetype dxCount);
@@ -99,6 +107,12 @@ private:
 
     const MetafileData &m_data;
     QPainter &m_painter;
+    RenderLimits m_limits;
+    RenderOutcome m_outcome;
+    std::optional<DrawCost> m_cost; // empty when the work is not limited
+    QElapsedTimer m_clock;
+    qint64 m_workAtLastCheck = 0;
+    int m_recordsSinceCheck = 0;
     DeviceContext m_dc;
     std::vector<DeviceContext> m_saved;
     ObjectTable m_objects;
@@ -109,7 +123,6 @@ private:
     qreal m_zoom = 1;         // pixels per natural (96 dpi) pixel: scales dash and pattern sizes
     QRectF m_clampBox;        // device-space range kept away from the rasteriser's limits
     QRectF m_frame;
-    qint64 m_work = 0;
     bool m_stateDirty = true; // the painter's pen/brush/composition need setting again
     bool m_wantAntialias = true;
     quint64 m_nextFontId = 1;

@@ -12,6 +12,7 @@
 #include "exercises/form4.h"
 #include "widgets/pictureframe.h"
 #include "exercises/testpictures.h"
+#include "exercises/windowhelpers.h"
 #include "support/fakehost.h"
 
 #include <QLabel>
@@ -21,6 +22,7 @@
 
 using namespace wortilo;
 using wortilo::test::FakeHost;
+using namespace windowhelpers;
 
 namespace {
 
@@ -37,30 +39,6 @@ std::unique_ptr<ExerciseWindow> makeWindow(Kind kind, Host &host)
     case Kind::Ergaenzen: return std::make_unique<Form4>(host);
     }
     return nullptr;
-}
-
-// What the main window does when it opens an activity window.
-void open(ExerciseWindow &window)
-{
-    window.activate();
-    window.show();
-}
-
-void click(QWidget *window, const QString &name)
-{
-    auto *button = window->findChild<QPushButton *>(name);
-    QVERIFY2(button, qPrintable(name));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-int countColour(const QImage &image, const QRect &area, const QColor &colour)
-{
-    int n = 0;
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += QColor(image.pixel(x, y)) == colour;
-    return n;
 }
 
 bool near(QRgb a, const QColor &b)

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Drawing tests on small metafiles written by the tests themselves: each one states what Windows
 // would put where, and the pixels must agree (colours, fill rules, mapping, clipping, bitmaps, text).
+#include "wmf/fontmatch.h"
 #include "wmf/metafile.h"
 #include "wmf/textdecoder.h"
 #include "wmfbuilder.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QtTest>
 
@@ -103,6 +107,8 @@ private Q_SLOTS:
     void rotatedText();
     void textDxArraySpacing();
     void codePages();
+    void windowsFacesGetMetricCompatibleFonts_data();
+    void windowsFacesGetMetricCompatibleFonts();
     void crispAtLargeSizes();
     void renderIntoTargetRect();
 };
@@ -620,6 +626,48 @@ void TestWmfRender::codePages()
     QCOMPARE(decoder.decode("\x80\xe4", 2, 0, false), QStringLiteral(u"\u20ac\u00e4"));         // cp1252
     QCOMPARE(decoder.decode("\xc0", 1, 204, false), QStringLiteral(u"\u0410"));                 // cp1251
     QCOMPARE(decoder.decode("aDp\xa5", 4, 2, true), QStringLiteral(u"\u03b1\u0394\u03c0\u221e")); // Symbol
+}
+
+void TestWmfRender::windowsFacesGetMetricCompatibleFonts_data()
+{
+    QTest::addColumn<QByteArray>("face");
+    QTest::addColumn<QString>("family"); // the free font with the face's advance widths
+    QTest::newRow("Arial") << QByteArray("Arial") << QStringLiteral("Liberation Sans");
+    QTest::newRow("Helvetica") << QByteArray("Helvetica") << QStringLiteral("Liberation Sans");
+    QTest::newRow("Arial CE") << QByteArray("Arial CE") << QStringLiteral("Liberation Sans");
+    QTest::newRow("Times New Roman") << QByteArray("Times New Roman") << QStringLiteral("Liberation Serif");
+    QTest::newRow("Times") << QByteArray("Times") << QStringLiteral("Liberation Serif");
+    QTest::newRow("Courier New") << QByteArray("Courier New") << QStringLiteral("Liberation Mono");
+}
+
+void TestWmfRender::windowsFacesGetMetricCompatibleFonts()
+{
+    // Where the Windows face is missing, its text is set in the free font of the same widths, so a
+    // label keeps its length: the text drawn is as wide as that font sets it.
+    QFETCH(QByteArray, face);
+    QFETCH(QString, family);
+    const QStringList installed = QFontDatabase::families();
+    if (!installed.contains(family))
+        QSKIP(qPrintable(family + QStringLiteral(" is not installed (tools/install-deps.sh installs fonts-liberation2)")));
+    if (installed.contains(QString::fromLatin1(face), Qt::CaseInsensitive))
+        QSKIP("the Windows face itself is installed");
+    QFont::StyleHint hint = QFont::AnyStyle;
+    QFont chosen;
+    chosen.setFamilies(wortilo::wmf::fontFamiliesFor(QString::fromLatin1(face), 0, &hint));
+    QCOMPARE(QFontInfo(chosen).family(), family);
+
+    const QByteArray text = "HHHHHHHHHHHH";
+    WmfBuilder b;
+    b.placeable(QRect(0, 0, 400, 100), 96).windowOrg(0, 0).windowExt(400, 100);
+    b.font(-40, face).select(0).textColor(Qt::blue).bkMode(1).textOut(10, 20, text);
+    const QImage img = render(b, QSize(400, 100));
+    QFont expected(family);
+    expected.setPixelSize(40);
+    expected.setHintingPreference(QFont::PreferNoHinting);
+    const qreal width = QFontMetricsF(expected).tightBoundingRect(QString::fromLatin1(text)).width();
+    const QRect blue = extentOf(img, Qt::blue);
+    QVERIFY2(std::abs(blue.width() - width) <= 3, qPrintable(QStringLiteral("%1 px drawn, %2 px in %3")
+                                                                  .arg(blue.width()).arg(width).arg(family)));
 }
 
 void TestWmfRender::crispAtLargeSizes()

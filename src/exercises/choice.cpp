@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+#include "choice.h"
+
+#include "core/germantext.h"
+#include "core/messages.h"
+
+#include <algorithm>
+
+namespace wortilo {
+
+ChoiceExercise::ChoiceExercise(Host &host, Activity activity, const QString &rightText, bool alwaysConfirm)
+    : WordFrame(host, StripStyle::Spaced, kRefillBelow), m_activity(activity), m_rightText(rightText),
+      m_alwaysConfirm(alwaysConfirm)
+{
+}
+
+void ChoiceExercise::setCount(int count)
+{
+    m_count = std::clamp(count, kMinCount, kMaxCount);
+}
+
+void ChoiceExercise::offer()
+{
+    m_offered.clear();
+    m_selected = -1;
+    if (hasWord()) {
+        // The task first, then the deck in its order, each entry once, as far as it reaches.
+        QList<Word> words{currentWord()};
+        for (const Word &word : deck()) {
+            if (words.size() >= m_count)
+                break;
+            if (!words.contains(word))
+                words.append(word);
+        }
+        QStringList keys;
+        for (const Word &word : std::as_const(words))
+            m_offered.insert(insertSorted(keys, sortKey(word)), word);
+    }
+    select(m_offered.isEmpty() ? -1 : 0);
+}
+
+void ChoiceExercise::select(int index)
+{
+    m_selected = index;
+    showSelected();
+}
+
+void ChoiceExercise::previous()
+{
+    if (m_offered.isEmpty() || isBusy())
+        return;
+    select(m_selected <= 0 ? int(m_offered.size()) - 1 : m_selected - 1);
+}
+
+void ChoiceExercise::next()
+{
+    if (m_offered.isEmpty() || isBusy())
+        return;
+    select(m_selected + 1 >= m_offered.size() ? 0 : m_selected + 1);
+}
+
+ChoiceExercise::Result ChoiceExercise::choose()
+{
+    if (m_selected < 0 || isBusy())
+        return Result::Ignored;
+    if (!isRight(m_offered.at(m_selected)))
+        return Result::Wrong;
+    const BusyScope busy(*this);
+    host().appendUsage(m_activity, currentWord().noun());
+    if (m_alwaysConfirm || host().confirmationsOn())
+        host().messages().ok(kRightCaption, m_rightText + kCr + kCr);
+    presentNewWord();
+    return Result::Right;
+}
+
+WordChoice::WordChoice(Host &host) : ChoiceExercise(host, Activity::Wortwahl, kRightText, true) {}
+
+void WordChoice::presentNewWord()
+{
+    neueswort();
+    offer();
+}
+
+void WordChoice::setCount(int count)
+{
+    ChoiceExercise::setCount(count);
+    if (!isBusy())
+        offer();
+}
+
+void WordChoice::showSelected()
+{
+    showOnStrip(selected() < 0 ? QString() : offered().at(selected()).noun());
+}
+
+PictureChoice::PictureChoice(Host &host) : ChoiceExercise(host, Activity::Bildwahl, kRightText, false) {}
+
+void PictureChoice::presentNewWord()
+{
+    drawWord();
+    wortzeigen();
+    offer();
+}
+
+void PictureChoice::setCount(int count)
+{
+    ChoiceExercise::setCount(count);
+    if (!isBusy())
+        presentNewWord();
+}
+
+void PictureChoice::showSelected()
+{
+    if (selected() < 0)
+        clearPictures();
+    else
+        showPicture(offered().at(selected()));
+}
+
+} // namespace wortilo

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "choicewindow.h"
+
+#include "core/twips.h"
+#include "widgets/controls.h"
+#include "widgets/drawingsurface.h"
+#include "widgets/pictureframe.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+namespace wortilo {
+
+namespace {
+const QColor kGreen(0, 192, 0);
+const QColor kGrey(224, 224, 224);
+} // namespace
+
+ChoiceWindow::ChoiceWindow(Host &host, std::unique_ptr<ChoiceExercise> exercise, const QString &caption,
+                           const FrameLayout &layout, const QString &instruction, QPoint instructionPlace,
+                           QPoint panelPlace, QWidget *parent)
+    : ExerciseWindow(host, std::move(exercise), caption, layout, parent)
+{
+    addLabel(QStringLiteral("Label2"), instruction, QRect(instructionPlace, QSize(2295, 1935)), 15.75, kGreen, kGrey);
+    addShape(this, QStringLiteral("Shape2"), QRect(panelPlace, QSize(2295, 1935)), kGrey, kGrey);
+    m_count = addLabel(QStringLiteral("Label3"), QStringLiteral("3 Wörter"),
+                       QRect(panelPlace + QPoint(120, 480), QSize(2055, 495)), 15.75, kGreen, kGrey);
+
+    m_slider = new QScrollBar(Qt::Horizontal, this);
+    m_slider->setObjectName(QStringLiteral("HScroll1"));
+    m_slider->setAccessibleName(QStringLiteral("Anzahl der Angebote"));
+    m_slider->setGeometry(twipsRect(panelPlace.x() + 240, panelPlace.y() + 1200, 1815, 255));
+    m_slider->setRange(ChoiceExercise::kMinCount, ChoiceExercise::kMaxCount);
+    m_slider->setSingleStep(1);
+    m_slider->setPageStep(1);
+    m_slider->setValue(choice().count());
+    // Reachable by keyboard; the right arrow key (and the wheel turned up) offers more.
+    m_slider->setFocusPolicy(Qt::StrongFocus);
+    m_slider->setInvertedControls(false);
+    // Every change, also while the thumb is dragged.
+    connect(m_slider, &QScrollBar::valueChanged, this, [this](int value) {
+        m_count->setText(QStringLiteral(" %1 Wörter").arg(value));
+        choice().setCount(value);
+    });
+}
+
+void ChoiceWindow::previousClicked()
+{
+    choice().previous();
+}
+
+void ChoiceWindow::nextClicked()
+{
+    choice().next();
+}
+
+namespace {
+// The frame's places in both choice windows; the picture choice has them all a little higher.
+FrameLayout choiceLayout(QSize client, int up)
+{
+    FrameLayout l;
+    l.client = client;
+    l.image1 = QRect(2760, 840 - up, 5295, 3855);
+    l.image2 = QRect(3480, 120 - up, 3855, 5295);
+    l.strip = QRect(120, 5520 - up, 10575, 1215);
+    for (QRect *r : {&l.bar, &l.previous, &l.cancel, &l.next})
+        r->translate(0, -up);
+    l.previousName = QStringLiteral("Command5");
+    l.nextName = QStringLiteral("Command6");
+    return l;
+}
+} // namespace
+
+Form5::Form5(Host &host, QWidget *parent)
+    : ChoiceWindow(host, std::make_unique<WordChoice>(host), QStringLiteral("ortilo (Wortwahl)"),
+                   choiceLayout(QSize(10800, 7560), 0),
+                   QStringLiteral("Suche zum Bild das passende Wort und klicke es an."), QPoint(240, 1800),
+                   QPoint(8280, 1800), parent)
+{
+    connect(strip(), &DrawingSurface::clicked, this, [this] { choice().choose(); });
+}
+
+Form6::Form6(Host &host, QWidget *parent)
+    : ChoiceWindow(host, std::make_unique<PictureChoice>(host), QStringLiteral("ortilo (Bildwahl)"),
+                   choiceLayout(QSize(10815, 7470), 120),
+                   QStringLiteral("Suche zum Wort das passende Bild und klicke es an."), QPoint(120, 1680),
+                   QPoint(8400, 1680), parent)
+{
+    connect(image1(), &PictureFrame::clicked, this, [this] { choice().choose(); });
+    connect(image2(), &PictureFrame::clicked, this, [this] { choice().choose(); });
+}
+
+} // namespace wortilo

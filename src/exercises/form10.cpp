@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#include "form10.h"
+
+namespace wortilo {
+
+Form10::Form10(Host &host, QWidget *parent)
+    : TypingWindow(host, std::make_unique<Dictation>(host), QStringLiteral("ortilo (Diktat)"),
+                   typingLayout(QSize(10815, 8640), QPoint(5400, 840), QPoint(6120, 120)), parent)
+{
+    setInstruction(addLabel(QStringLiteral("Label2"), QStringLiteral("Lies das Wort und schreibe es auswendig."),
+                            QRect(120, 120, 3975, 1815), 24, QColor(0, 192, 0), QColor(224, 224, 224)));
+}
+
+Dictation &Form10::dictation() const
+{
+    return static_cast<Dictation &>(frame());
+}
+
+} // namespace wortilo

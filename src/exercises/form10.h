@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "typingwindow.h"
+
+namespace wortilo {
+
+class Dictation;
+
+// Form10: the dictation window ("Diktat"), the child reads the noun and writes it from memory.
+class Form10 : public TypingWindow
+{
+    Q_OBJECT
+public:
+    explicit Form10(Host &host, QWidget *parent = nullptr);
+
+    Dictation &dictation() const;
+};
+
+} // namespace wortilo

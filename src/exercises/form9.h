@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "typingwindow.h"
+
+namespace wortilo {
+
+class Copying;
+
+// Form9: the copying window ("Abschrift"), the child copies the noun shown into the text field;
+// the options choose whether the picture, the word or both are shown.
+class Form9 : public TypingWindow
+{
+    Q_OBJECT
+public:
+    explicit Form9(Host &host, QWidget *parent = nullptr);
+
+    Copying &copying() const;
+};
+
+} // namespace wortilo

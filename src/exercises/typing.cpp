@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "typing.h"
+
+#include "core/messages.h"
+
+namespace wortilo {
+
+TypingExercise::TypingExercise(Host &host, Activity activity)
+    : WordFrame(host, StripStyle::Compact), m_activity(activity)
+{
+}
+
+TypingExercise::Result TypingExercise::textChanged(const QString &text)
+{
+    if (!hasWord() || isBusy())
+        return Result::Ignored;
+    const BusyScope busy(*this);
+    const QString &word = currentWord().noun();
+    if (text == word) {
+        host().appendUsage(m_activity, text);
+        if (host().confirmationsOn())
+            host().messages().ok(kRightCaption, kRightText + kCr + kCr);
+        presentNewWord();
+        return Result::Right;
+    }
+    if (isBeginning(text, word))
+        return Result::Beginning;
+    host().messages().ok(kWrongCaption, kWrongText + kCr + kCr);
+    return Result::Wrong;
+}
+
+void TypingExercise::setVisibility(bool pictures, bool strip, bool instruction)
+{
+    if (pictures == m_pictures && strip == m_stripShown && instruction == m_instruction)
+        return;
+    m_pictures = pictures;
+    m_stripShown = strip;
+    m_instruction = instruction;
+    Q_EMIT visibilityChanged();
+}
+
+Copying::Copying(Host &host) : TypingExercise(host, Activity::Abschrift) {}
+
+void Copying::setModel(Model model)
+{
+    m_model = model;
+    setVisibility(model != Model::Word, model != Model::Picture, true);
+}
+
+Dictation::Dictation(Host &host) : TypingExercise(host, Activity::Diktat) {}
+
+TypingExercise::Result Dictation::textChanged(const QString &text)
+{
+    if (!hasWord() || isBusy())
+        return Result::Ignored;
+    if (!text.isEmpty())
+        setVisibility(true, false, false);
+    const Result result = TypingExercise::textChanged(text);
+    // After the error message the word is shown again as a help.
+    if (result == Result::Wrong)
+        setVisibility(true, true, instructionVisible());
+    return result;
+}
+
+void Dictation::presentNewWord()
+{
+    setVisibility(true, true, true);
+    TypingExercise::presentNewWord();
+}
+
+} // namespace wortilo

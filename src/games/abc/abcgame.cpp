@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+#include "abcgame.h"
+
+#include "core/random.h"
+#include "pictures/folder.h"
+
+#include <QSet>
+
+namespace wortilo {
+
+AbcGame::AbcGame(Host &host) : m_host(host) {}
+
+void AbcGame::abcneu()
+{
+    if (m_solved) {
+        m_solved = false;
+        Q_EMIT solvedChanged(false);
+    }
+    abcleeren();
+    m_host.random().seedFromClock(m_host.clock());
+    m_chosen.clear();
+    const QList<Word> words = m_host.activeWords();
+    QSet<QString> distinct;
+    for (const Word &w : words)
+        distinct.insert(w.entry());
+    const qsizetype wanted = std::min<qsizetype>(kSlots, distinct.size());
+    // A word drawn twice is drawn again, so the set holds distinct words.
+    while (m_chosen.size() < wanted) {
+        const Word &w = words.at(m_host.random().index(int(words.size())));
+        if (!m_chosen.contains(w))
+            m_chosen.append(w);
+    }
+    m_pictures.clear();
+    m_target.clear();
+    m_slots.clear();
+    for (const Word &w : std::as_const(m_chosen)) {
+        m_pictures.append(Picture::load(m_host.pictureFolder().resolve(w.entry())));
+        insertSorted(m_target, w.upperNoun());
+        m_slots.append(w.upperNoun());
+    }
+    Q_EMIT slotsChanged();
+}
+
+void AbcGame::abcleeren()
+{
+    m_pictures.fill(Picture());
+    Q_EMIT slotsChanged();
+}
+
+void AbcGame::drop(int target, int source)
+{
+    const int n = slotCount();
+    if (m_solved || target < 0 || target >= n || source < 0 || source >= n)
+        return;
+    m_pictures.swapItemsAt(target, source);
+    m_slots.swapItemsAt(target, source);
+    Q_EMIT slotsChanged();
+    abcpruefen();
+}
+
+void AbcGame::abcpruefen()
+{
+    if (m_solved || m_slots.isEmpty() || m_target.join(QString()) != m_slots.join(QString()))
+        return;
+    m_solved = true;
+    QString line;
+    for (const QString &noun : std::as_const(m_target))
+        line += noun + u' ';
+    m_host.appendUsage(Activity::Abc, line);
+    Q_EMIT solvedChanged(true);
+}
+
+Picture AbcGame::picture(int slot) const
+{
+    return slot >= 0 && slot < m_pictures.size() ? m_pictures.at(slot) : Picture();
+}
+
+QList<AbcGame::ResultLine> AbcGame::resultLines() const
+{
+    QList<ResultLine> lines;
+    for (const QString &noun : m_target)
+        lines.append({germanUpper(noun.left(1)), germanLower(noun.mid(1))});
+    return lines;
+}
+
+} // namespace wortilo

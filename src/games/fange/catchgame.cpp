@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: MIT
+#include "catchgame.h"
+
+#include "core/clock.h"
+#include "core/messages.h"
+#include "core/random.h"
+
+#include <QScopedValueRollback>
+#include <algorithm>
+
+namespace wortilo {
+
+CatchGame::CatchGame(Host &host) : m_host(host), m_zeit1(host.clock().createTicker())
+{
+    connect(m_zeit1.get(), &Ticker::ticked, this, &CatchGame::tick);
+}
+
+CatchGame::~CatchGame() = default;
+
+bool CatchGame::isRunning() const
+{
+    return m_zeit1->isActive();
+}
+
+void CatchGame::fangliste()
+{
+    m_list.clear();
+    for (const Word &word : m_host.activeWords())
+        m_list.append(word.noun());
+    Q_EMIT wordListChanged();
+}
+
+void CatchGame::fangwort()
+{
+    if (m_list.isEmpty())
+        fangliste();
+    m_host.random().seedFromClock(m_host.clock());
+    const int index = m_host.random().index(int(m_list.size()));
+    m_word = m_list.isEmpty() ? QString() : m_list.takeAt(index);
+    Q_EMIT wordListChanged();
+    fangrunde();
+}
+
+void CatchGame::chooseWord(int index)
+{
+    if (m_busy || index < 0 || index >= m_list.size())
+        return;
+    m_word = m_list.takeAt(index);
+    fangrunde();
+    if (m_list.isEmpty())
+        fangliste();
+    Q_EMIT wordListChanged();
+}
+
+// A prepared game: timer off, figure hidden at its start cell, start text on the field.
+void CatchGame::fangrunde()
+{
+    m_zeit1->stop();
+    m_figureVisible = false;
+    m_figure = QPoint(kStartColumn, kStartRow);
+    if (m_word.isEmpty() || m_word.size() > kMaxWordLength)
+        m_word = kFallbackWord;
+    m_caught.clear();
+    m_seconds = 0;
+    m_columns.clear();
+    m_rows.clear();
+    m_lettersPlaced = false;
+    Q_EMIT fieldChanged();
+    Q_EMIT stateChanged();
+}
+
+void CatchGame::start()
+{
+    if (m_busy || isRunning())
+        return;
+    m_zeit1->start(kTickMs);
+    fangverteilen();
+    m_figureVisible = true;
+    fangpruefen();
+    Q_EMIT stateChanged();
+}
+
+// Every letter gets a cell of its own, never the figure's (the word has at most 100 letters,
+// the field 198 cells).
+void CatchGame::fangverteilen()
+{
+    Random &random = m_host.random();
+    m_columns.clear();
+    m_rows.clear();
+    for (qsizetype i = 0; i < m_word.size(); ++i) {
+        for (;;) {
+            const int column = random.index(kColumns);
+            const int row = random.index(kRows);
+            if (QPoint(column, row) == m_figure)
+                continue;
+            bool taken = false;
+            for (qsizetype j = 0; j < i && !taken; ++j)
+                taken = m_columns.at(j) == column && m_rows.at(j) == row;
+            if (taken)
+                continue;
+            m_columns.append(column);
+            m_rows.append(row);
+            break;
+        }
+    }
+    m_lettersPlaced = true;
+    Q_EMIT fieldChanged();
+}
+
+void CatchGame::move(int dColumn, int dRow)
+{
+    if (m_busy)
+        return;
+    m_figure.setX(std::clamp(m_figure.x() + dColumn, 0, kColumns - 1));
+    m_figure.setY(std::clamp(m_figure.y() + dRow, 0, kRows - 1));
+    fangpruefen();
+    Q_EMIT stateChanged();
+}
+
+// Only the first remaining letter can be caught; a blank is caught without a move.
+void CatchGame::fangpruefen()
+{
+    if (isRunning() && !m_word.isEmpty() && m_figure == QPoint(m_columns.first(), m_rows.first()))
+        catchFirst();
+    while (isRunning() && m_word.startsWith(u' '))
+        catchFirst();
+    if (m_word.isEmpty())
+        fanggeschafft();
+}
+
+void CatchGame::catchFirst()
+{
+    m_caught.append(m_word.at(0));
+    m_word.remove(0, 1);
+    m_columns.removeFirst();
+    m_rows.removeFirst();
+    Q_EMIT fieldChanged();
+    Q_EMIT stateChanged();
+}
+
+void CatchGame::fanggeschafft()
+{
+    const QScopedValueRollback busy(m_busy, true);
+    m_zeit1->stop();
+    m_figureVisible = false;
+    Q_EMIT stateChanged();
+    m_host.appendUsage(Activity::Fange, m_caught);
+    m_host.messages().ok(kDoneCaption, QStringLiteral("Du hast es in") + u' ' + QString::number(m_seconds)
+                                           + QStringLiteral(" Sekunden geschafft.") + kCr);
+    fangwort();
+}
+
+void CatchGame::tick()
+{
+    if (m_busy || !isRunning())
+        return;
+    ++m_seconds;
+    if (m_seconds % m_speed == 0) {
+        fangverteilen();
+        fangpruefen();
+    }
+    Q_EMIT stateChanged();
+}
+
+void CatchGame::fangstopp()
+{
+    m_figureVisible = false;
+    m_zeit1->stop();
+    Q_EMIT stateChanged();
+}
+
+void CatchGame::setSpeed(int seconds)
+{
+    m_speed = std::clamp(seconds, kMinSpeed, kMaxSpeed);
+}
+
+} // namespace wortilo

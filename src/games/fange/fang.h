@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "widgets/activitywindow.h"
+
+#include <memory>
+
+class QLabel;
+class QListWidget;
+class QScrollBar;
+
+namespace wortilo {
+
+class CatchGame;
+class DrawingSurface;
+
+// fang: the catch game ("Fange"), a figure steered with the arrow keys catches a word's letters.
+class Fang : public ActivityWindow
+{
+    Q_OBJECT
+public:
+    static inline const QColor kWindowColour = QColor(192, 192, 255);
+    static inline const QString kHelpCaption = QStringLiteral("F a n g e");
+    static const QString kHelpText;
+
+    explicit Fang(Host &host, QWidget *parent = nullptr);
+    ~Fang() override;
+
+    // Centres the window, shows the player's name, fills the word list and prepares a word.
+    void activate() override;
+
+    CatchGame &game() const { return *m_game; }
+
+protected:
+    // The window sees every key before the control that has the focus: the arrow keys steer
+    // the figure and Escape leaves, wherever the focus is.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void fangzeichnen();
+    void showState();
+    void showWordList();
+    void fanghilfe();
+    void fangstopp();
+
+    std::unique_ptr<CatchGame> m_game;
+    QListWidget *m_list1 = nullptr;
+    QLabel *m_label1 = nullptr;
+    QLabel *m_seconds = nullptr;
+    QScrollBar *m_speed = nullptr;
+    QLabel *m_speedValue = nullptr;
+    DrawingSurface *m_bild5 = nullptr;
+    QLabel *m_figure = nullptr;
+    QLabel *m_caught = nullptr;
+    QLabel *m_next = nullptr;
+    QLabel *m_rest = nullptr;
+};
+
+} // namespace wortilo

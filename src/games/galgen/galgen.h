@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "gallowsgame.h"
+#include "widgets/activitywindow.h"
+
+#include <array>
+
+class QLabel;
+class QListWidget;
+
+namespace wortilo {
+
+class PictureFrame;
+
+// galgen: the word gallows window. The display line, the letter keyboard Liste1, the gallows
+// drawing with the rescue scene, the word's picture and the solution show the game's state.
+class Galgen : public ActivityWindow
+{
+    Q_OBJECT
+public:
+    static inline const QColor kWindowColour = QColor(192, 192, 255);
+    static inline const QColor kKeyboardColour = QColor(128, 128, 255);
+    static inline const QColor kWoodColour = QColor(192, 64, 0);
+    static inline const QColor kBodyColour = QColor(0, 192, 0);
+    static inline const QColor kLegColour = QColor(0, 0, 192);
+
+    explicit Galgen(Host &host, QWidget *parent = nullptr);
+
+    // Centres the window and prepares a game.
+    void activate() override;
+
+    GallowsGame &game() { return m_game; }
+    QListWidget *keyboard() const { return m_keys; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildDrawing();
+    void showState();
+
+    GallowsGame m_game;
+    QLabel *m_display = nullptr;
+    QListWidget *m_keys = nullptr;
+    QLabel *m_solution = nullptr;
+    PictureFrame *m_picture = nullptr;
+    std::array<QWidget *, GallowsGame::kParts> m_parts{};
+    QList<QWidget *> m_rescue;
+};
+
+} // namespace wortilo

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+#include "gallowsgame.h"
+
+#include "core/messages.h"
+#include "core/random.h"
+#include "pictures/folder.h"
+
+#include <algorithm>
+
+namespace wortilo {
+
+GallowsGame::GallowsGame(Host &host, QObject *parent) : QObject(parent), m_host(host) {}
+
+void GallowsGame::galgenrunde()
+{
+    m_highlighted.fill(false);
+    if (m_deck.isEmpty())
+        m_deck = m_host.activeWords();
+    m_host.random().seedFromClock(m_host.clock());
+    m_word = m_deck.isEmpty() ? Word() : m_deck.takeAt(m_host.random().index(int(m_deck.size())));
+    m_foundLetters.clear();
+    m_wrong = 0;
+    m_attempts = 0;
+    m_picture = Picture();
+    m_phase = m_word.noun().isEmpty() ? Phase::NoWord : Phase::Playing;
+    Q_EMIT changed();
+}
+
+bool GallowsGame::isFound(QChar c) const
+{
+    return m_foundLetters.contains(germanUpper(QString(c)));
+}
+
+QString GallowsGame::galgenanzeige() const
+{
+    QString shown;
+    for (const QChar c : m_word.noun()) {
+        shown += u' ';
+        shown += isFound(c) ? c : u'_';
+    }
+    return shown;
+}
+
+int GallowsGame::highlightedCount() const
+{
+    return int(std::count(m_highlighted.begin(), m_highlighted.end(), true));
+}
+
+bool GallowsGame::isPartShown(int part) const
+{
+    if (m_phase == Phase::Won && part > 4)
+        return false;
+    return part >= 1 && part <= m_wrong;
+}
+
+void GallowsGame::letterClicked(int key)
+{
+    // While a finished game's message is pending or open, the keyboard takes no letters.
+    if (m_phase != Phase::Playing || key < 0 || key >= kKeyCount)
+        return;
+    bool &highlighted = m_highlighted[std::size_t(key)];
+    highlighted = !highlighted;
+    // Every click tries the letter, also one that takes the highlight away.
+    const QChar letter = kKeys[key];
+    if (!germanUpper(m_word.noun()).contains(letter)) {
+        ++m_wrong;
+        if (m_wrong >= kParts)
+            endGame(Phase::Lost);
+        else
+            Q_EMIT changed();
+        return;
+    }
+    if (!m_foundLetters.contains(letter))
+        m_foundLetters += letter;
+    if (galgenanzeige().contains(u'_')) {
+        Q_EMIT changed();
+        return;
+    }
+    m_attempts = highlightedCount();
+    m_host.appendUsage(Activity::Galgen, m_word.noun());
+    endGame(Phase::Won);
+}
+
+void GallowsGame::endGame(Phase phase)
+{
+    m_phase = phase;
+    m_picture = Picture::load(m_host.pictureFolder().resolve(m_word.entry()));
+    Q_EMIT changed();
+    // The message and the next game come after this click has been handled, so the message box's
+    // event loop never runs inside the click.
+    QMetaObject::invokeMethod(this, &GallowsGame::finish, Qt::QueuedConnection);
+}
+
+void GallowsGame::finish()
+{
+    if (m_phase == Phase::Won) {
+        m_host.messages().ok(kCaption, QStringLiteral("Du hast ") + QString::number(m_attempts)
+                                           + QStringLiteral(" Versuche benötigt!") + kCr
+                                           + QStringLiteral("Weiter zur nächsten Runde ...") + kCr + kCr);
+    } else if (m_phase == Phase::Lost) {
+        m_host.messages().ok(kCaption, QStringLiteral("Du hast leider verloren!") + kCr + kCr);
+    } else {
+        return; // the game was left in the meantime
+    }
+    galgenrunde();
+}
+
+} // namespace wortilo

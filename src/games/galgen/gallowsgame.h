@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "core/host.h"
+#include "pictures/picture.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+namespace wortilo {
+
+// The word gallows without widgets: a noun from the active words is guessed letter by letter on
+// a keyboard of thirty letters. A right letter is filled in wherever it occurs; a wrong one adds a
+// part to the gallows. Ten wrong letters lose, all letters found wins; either way the picture is
+// shown, a message follows and the next game begins.
+//
+// The state is held plainly (the word, the letters found, the wrong count, the highlighted keys);
+// the display line is only its shown form.
+class GallowsGame : public QObject
+{
+    Q_OBJECT
+public:
+    // The keyboard's letters in the order they are added; filled column by column into two rows,
+    // the upper row reads A to O and the lower P to Z, Ä, Ö, Ü, ß.
+    static inline const QString kKeys = QStringLiteral("APBQCRDSETFUGVHWIXJYKZLÄMÖNÜOß");
+    static constexpr int kKeyCount = 30;
+    static constexpr int kParts = 10; // wrong letters that complete the gallows
+    static inline const QString kCaption = QStringLiteral("Galgenspiel");
+
+    enum class Phase {
+        NoWord,  // no word to play (the active word list is empty)
+        Playing,
+        Won,     // the end message and the next game follow
+        Lost,
+    };
+
+    explicit GallowsGame(Host &host, QObject *parent = nullptr);
+
+    // A new game (galgenneu, which also takes the drawing, the solution and the picture
+    // away): a fresh keyboard and the next word from the deck.
+    void galgenrunde();
+    // A click on key i (0..29) of the keyboard: toggles its highlight and tries its letter.
+    void letterClicked(int key);
+
+    Phase phase() const { return m_phase; }
+    const Word &word() const { return m_word; }
+    // The display line: a blank and then the letter or "_" for each letter of the noun.
+    QString galgenanzeige() const;
+    bool isKeyHighlighted(int key) const { return m_highlighted[std::size_t(key)]; }
+    int highlightedCount() const;
+    int galgenfehler() const { return m_wrong; }
+    // Whether part p (1..10) of the hanging figure's gallows is drawn: the parts up to the wrong
+    // count, but after a win only the gallows itself (parts 1 to 4), the figure being rescued.
+    bool isPartShown(int part) const;
+    bool isRescueShown() const { return m_phase == Phase::Won; }
+    // The solution line after a lost game (empty otherwise).
+    QString solution() const { return m_phase == Phase::Lost ? m_word.noun() : QString(); }
+    // The word's picture, loaded at the end of a game (empty otherwise).
+    const Picture &picture() const { return m_picture; }
+
+    // The key's text in the keyboard: a blank, the letter, a blank.
+    static QString keyText(int key) { return u' ' + kKeys.mid(key, 1) + u' '; }
+
+Q_SIGNALS:
+    // Anything shown changed: display, keyboard highlights, drawing, solution or picture.
+    void changed();
+
+private:
+    bool isFound(QChar c) const;
+    void endGame(Phase phase);
+    // The end message, then the next game.
+    void finish();
+
+    Host &m_host;
+    Phase m_phase = Phase::NoWord;
+    QList<Word> m_deck;
+    Word m_word;
+    QString m_foundLetters; // the right letters clicked, as on the keys (upper case, ß)
+    int m_wrong = 0;
+    std::array<bool, kKeyCount> m_highlighted{};
+    Picture m_picture;
+    int m_attempts = 0;
+};
+
+} // namespace wortilo

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+#include "carpetgame.h"
+
+#include "core/messages.h"
+#include "core/random.h"
+
+#include <QList>
+#include <QScopedValueRollback>
+
+namespace wortilo {
+
+CarpetGame::CarpetGame(Host &host) : m_host(host) {}
+
+void CarpetGame::teppichliste()
+{
+    m_deck.clear();
+    for (const Word &word : m_host.activeWords())
+        if (word.noun().size() <= kCells)
+            m_deck.append(word.noun());
+}
+
+bool CarpetGame::teppichwort()
+{
+    m_host.random().seedFromClock(m_host.clock());
+    if (m_deck.isEmpty())
+        teppichliste();
+    if (m_deck.isEmpty()) {
+        clear();
+        return false;
+    }
+    m_word = m_deck.takeAt(m_host.random().index(int(m_deck.size())));
+    if (m_deck.isEmpty())
+        teppichliste();
+    buildCarpet();
+    m_found = 0;
+    m_marked.fill(false);
+    Q_EMIT wordChanged();
+    return true;
+}
+
+void CarpetGame::buildCarpet()
+{
+    Random &random = m_host.random();
+    struct Letter {
+        QChar letter;
+        bool fromWord;
+    };
+    QList<Letter> carpet;
+    for (qsizetype i = m_word.size(); i < kCells; ++i) {
+        QString filler = kFillerLetters.at(random.index(int(kFillerLetters.size())));
+        if (random.index(5) == 0)
+            filler = germanUpper(filler);
+        carpet.append({filler.at(0), false});
+    }
+    // A word letter goes in front of a random entry, never behind the last one: while there is
+    // a filler, the last cell always holds one.
+    for (const QChar c : m_word)
+        carpet.insert(random.index(int(carpet.size())), {c, true});
+
+    m_carpet.clear();
+    for (int k = 0; k < kCells; ++k) {
+        m_carpet.append(carpet.at(k).letter);
+        m_fromWord[std::size_t(k)] = carpet.at(k).fromWord;
+    }
+}
+
+void CarpetGame::clear()
+{
+    m_deck.clear();
+    m_word.clear();
+    m_carpet.clear();
+    m_fromWord.fill(false);
+    m_marked.fill(false);
+    m_found = 0;
+    Q_EMIT wordChanged();
+}
+
+int CarpetGame::cellAt(QPoint twips)
+{
+    const int column = twips.x() / kCellWidth;
+    const int row = twips.y() / kCellHeight;
+    if (twips.x() < 0 || twips.y() < 0 || column >= kSide || row >= kSide)
+        return -1;
+    return column * kSide + row;
+}
+
+QPoint CarpetGame::cellCorner(int cell)
+{
+    return QPoint(cell / kSide * kCellWidth, cell % kSide * kCellHeight);
+}
+
+CarpetGame::Click CarpetGame::click(int cell)
+{
+    if (m_busy || !hasWord() || cell < 0 || cell >= kCells)
+        return Click::Ignored;
+    const QScopedValueRollback busy(m_busy, true);
+    if (m_carpet.at(cell) != m_word.at(m_found))
+        return Click::Wrong;
+    m_marked[std::size_t(cell)] = true;
+    ++m_found;
+    Q_EMIT progressChanged();
+    if (m_found < m_word.size())
+        return Click::Right;
+
+    m_host.appendUsage(Activity::Teppich, m_word);
+    if (m_host.confirmationsOn())
+        m_host.messages().ok(kCaption, kDoneText + kCr + kCr);
+    teppichwort();
+    return Click::Completed;
+}
+
+QString CarpetGame::spacedWord() const
+{
+    QString shown;
+    for (const QChar c : m_word) {
+        shown.append(c);
+        shown.append(u' ');
+    }
+    return shown;
+}
+
+bool CarpetGame::isMarked(int cell) const
+{
+    return cell >= 0 && cell < kCells && m_marked[std::size_t(cell)];
+}
+
+bool CarpetGame::holdsWordLetter(int cell) const
+{
+    return cell >= 0 && cell < kCells && m_fromWord[std::size_t(cell)];
+}
+
+} // namespace wortilo

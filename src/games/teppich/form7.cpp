@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: MIT
+#include "form7.h"
+
+#include "carpetgame.h"
+#include "core/messages.h"
+#include "core/palette.h"
+#include "core/twips.h"
+#include "widgets/controls.h"
+#include "widgets/drawingsurface.h"
+#include "widgets/fonts.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace wortilo {
+
+namespace {
+// Palette indices of the carpet: even cells, odd cells, found cells and found letters, outlines.
+constexpr int kEvenCell = 11;
+constexpr int kOddCell = 14;
+constexpr int kFound = 12;
+constexpr int kOutline = 0;
+
+// A cell from its top-left corner to the top-left corner of the cell diagonally after it, so
+// that neighbours share their outline.
+QRect cellBox(int cell)
+{
+    const QPoint corner = CarpetGame::cellCorner(cell);
+    return QRect(corner, corner + QPoint(CarpetGame::kCellWidth, CarpetGame::kCellHeight));
+}
+} // namespace
+
+Form7::Form7(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(std::make_unique<CarpetGame>(host))
+{
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("ortilo (Buchstabenteppich)"));
+    setClientSizeTwips(10215, 7065);
+    fillBackground(this, kWindowColour);
+    const QFont big = verdana(18);
+
+    m_label1 = addLabel(this, QStringLiteral("Label1"), QString(), QRect(120, 120, 9975, 495), big);
+    setTextColour(m_label1, QColor(0, 0, 192));
+
+    m_bild2 = new DrawingSurface(this);
+    m_bild2->setObjectName(QStringLiteral("bild2"));
+    m_bild2->setAccessibleName(QStringLiteral("Gefundene Buchstaben"));
+    m_bild2->setFont(big);
+    m_bild2->setGeometry(twipsRect(120, 600, 9975, 495));
+    m_bild2->setBackgroundColor(kWindowColour);
+
+    m_bild1 = new DrawingSurface(this);
+    m_bild1->setObjectName(QStringLiteral("bild1"));
+    m_bild1->setAccessibleName(QStringLiteral("Buchstabenteppich"));
+    m_bild1->setFont(big);
+    m_bild1->setGeometry(twipsRect(120, 1320, 9975, 4935));
+    m_bild1->setBackgroundColor(Qt::white);
+
+    const QColor bar(128, 128, 255);
+    addShape(this, QStringLiteral("Shape1"), QRect(120, 6360, 9975, 615), bar, bar);
+    const QFont buttons = verdana(9.75);
+    auto *help = addButton(this, QStringLiteral("Command2"), QStringLiteral("Hilfe"), QRect(240, 6480, 975, 375), buttons);
+    auto *cancel = addButton(this, QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."),
+                             QRect(4200, 6480, 1935, 375), buttons);
+    auto *next = addButton(this, QStringLiteral("Command3"), QStringLiteral("N e u"), QRect(9000, 6480, 975, 375), buttons);
+    next->setAccessibleName(QStringLiteral("Neues Wort"));
+
+    connect(help, &QPushButton::clicked, this,
+            [this] { this->host().messages().ok(CarpetGame::kCaption, CarpetGame::kHelpText); });
+    connect(cancel, &QPushButton::clicked, this, &Form7::cancel);
+    connect(next, &QPushButton::clicked, this, [this] { m_game->teppichwort(); });
+    connect(m_bild1, &DrawingSurface::pressed, this,
+            [this](QPoint twips, Qt::MouseButton) { m_game->click(CarpetGame::cellAt(twips)); });
+    connect(m_game.get(), &CarpetGame::wordChanged, this, &Form7::teppichzeichnen);
+    connect(m_game.get(), &CarpetGame::progressChanged, this, &Form7::teppichzeichnen);
+}
+
+Form7::~Form7() = default;
+
+void Form7::activate()
+{
+    centre();
+    m_game->teppichliste();
+    if (!m_game->teppichwort()) {
+        // The menu shows this window right after activation: refuse once it is shown.
+        QMetaObject::invokeMethod(this, &Form7::refuse, Qt::QueuedConnection);
+    }
+}
+
+void Form7::refuse()
+{
+    host().messages().ok(CarpetGame::kNoWordsCaption, CarpetGame::kNoWordsText);
+    leave();
+}
+
+void Form7::cancel()
+{
+    m_game->clear();
+    leave();
+}
+
+// Draws the word above the carpet, the carpet with its found cells, and the progress strip.
+void Form7::teppichzeichnen()
+{
+    m_label1->setText(m_game->spacedWord());
+    m_bild1->clear();
+    const QString &carpet = m_game->carpet();
+    if (!carpet.isEmpty()) {
+        for (int k = 0; k < CarpetGame::kCells; ++k) {
+            const int colour = m_game->isMarked(k) ? kFound : k % 2 == 0 ? kEvenCell : kOddCell;
+            m_bild1->drawRect(cellBox(k), paletteColor(colour), std::nullopt);
+            m_bild1->setCurrentPos(CarpetGame::letterPosition(k));
+            m_bild1->print(QString(carpet.at(k)), Qt::black);
+        }
+        for (int k = 0; k < CarpetGame::kCells; ++k)
+            m_bild1->drawRect(cellBox(k), std::nullopt, paletteColor(kOutline));
+    }
+    m_bild1->setAccessibleDescription(carpet);
+    drawProgress();
+}
+
+// The found letters in red, each after a blank.
+void Form7::drawProgress()
+{
+    m_bild2->clear();
+    for (const QChar c : m_game->found())
+        m_bild2->print(u' ' + QString(c), paletteColor(kFound));
+}
+
+} // namespace wortilo

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "widgets/activitywindow.h"
+
+#include <memory>
+
+class QLabel;
+
+namespace wortilo {
+
+class CarpetGame;
+class DrawingSurface;
+
+// Form7: the letter carpet ("Teppich"), a noun's letters clicked in order in a 5 × 5 carpet.
+class Form7 : public ActivityWindow
+{
+    Q_OBJECT
+public:
+    static inline const QColor kWindowColour = QColor(192, 192, 255);
+
+    explicit Form7(Host &host, QWidget *parent = nullptr);
+    ~Form7() override;
+
+    // Centres the window, fills the deck and lays out a carpet; with no noun that fits a
+    // carpet it says so and goes back to the menu.
+    void activate() override;
+
+    CarpetGame &game() const { return *m_game; }
+
+private:
+    void teppichzeichnen();
+    void drawProgress();
+    void refuse();
+    void cancel();
+
+    std::unique_ptr<CarpetGame> m_game;
+    QLabel *m_label1 = nullptr;
+    DrawingSurface *m_bild1 = nullptr;
+    DrawingSurface *m_bild2 = nullptr;
+};
+
+} // namespace wortilo

@@ -1,0 +1,307 @@
+// SPDX-License-Identifier: MIT
+// The carpet, A B C and catch windows driven as a child drives them: mouse presses with either
+// button, drags with the mouse and with a finger, arrow keys wherever the focus is, and what the
+// windows then show, down to the colours drawn.
+#define QTEST_QPA_MOUSE_HANDLING // mouse events go through the window, with its implicit grab, as real ones do
+#include "core/palette.h"
+#include "core/twips.h"
+#include "exercises/testpictures.h"
+#include "games/abc/abcgame.h"
+#include "games/abc/form8.h"
+#include "games/fange/catchgame.h"
+#include "games/fange/fang.h"
+#include "games/teppich/carpetgame.h"
+#include "games/teppich/form7.h"
+#include "support/fakehost.h"
+#include "widgets/drawingsurface.h"
+#include "widgets/fonts.h"
+#include "widgets/pictureframe.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointingDevice>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace wortilo;
+using wortilo::test::FakeHost;
+
+namespace {
+
+void open(ActivityWindow &window)
+{
+    window.activate();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+}
+
+template <class T = QWidget> T *child(QWidget &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+int countColour(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int n = 0;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += QColor(image.pixel(x, y)) == colour;
+    return n;
+}
+
+// Centre of a child in window coordinates.
+QPoint centreIn(QWidget &window, QWidget *w)
+{
+    return w->mapTo(&window, w->rect().center());
+}
+
+// A mouse drag from one child to another; returns whether the dragged picture followed the
+// pointer on the way.
+bool drag(QWidget &window, QWidget *from, QWidget *to)
+{
+    QTest::mousePress(&window, Qt::LeftButton, {}, centreIn(window, from));
+    QTest::mouseMove(&window, (centreIn(window, from) + centreIn(window, to)) / 2);
+    const bool followed = window.findChild<QWidget *>(QStringLiteral("dragGhost"))->isVisible();
+    QTest::mouseMove(&window, centreIn(window, to));
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, centreIn(window, to));
+    return followed;
+}
+
+} // namespace
+
+class TestGameWindows : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { installFontSubstitutes(); }
+
+    // Ball clicked with both mouse buttons, one l cell twice: the found cells turn red, the strip
+    // shows the found letters in red, and the completed word is confirmed and recorded.
+    void carpet()
+    {
+        FakeHost host;
+        host.entries = {QStringLiteral("DERBALL.JPG")};
+        Form7 window(host);
+        open(window);
+        QCOMPARE(window.windowTitle(), QStringLiteral("ortilo (Buchstabenteppich)"));
+        QCOMPARE(child<QLabel>(window, "Label1")->text(), QStringLiteral("B a l l "));
+        auto *carpet = child<DrawingSurface>(window, "bild1");
+        auto *strip = child<DrawingSurface>(window, "bild2");
+        const CarpetGame &game = window.game();
+        // A spot inside a cell, away from its letter and outline.
+        const auto spot = [](int k) { return twipsPoint(CarpetGame::cellCorner(k).x() + 150, CarpetGame::cellCorner(k).y() + 150); };
+        const auto cellColour = [&](int k) { return QColor(carpet->image().pixel(spot(k))); };
+        for (int k = 0; k < CarpetGame::kCells; ++k)
+            QCOMPARE(cellColour(k), paletteColor(k % 2 == 0 ? 11 : 14));
+
+        const auto cellOf = [&](QChar letter) {
+            for (int k = 0; k < CarpetGame::kCells; ++k)
+                if (game.carpet().at(k) == letter && game.holdsWordLetter(k))
+                    return k;
+            return -1;
+        };
+        const int b = cellOf(u'B'), a = cellOf(u'a'), l = cellOf(u'l');
+        QTest::mouseClick(carpet, Qt::RightButton, {}, spot(b));
+        QCOMPARE(cellColour(b), paletteColor(12));
+        QVERIFY(countColour(strip->image(), strip->rect(), paletteColor(12)) > 20);
+        QTest::mouseClick(carpet, Qt::LeftButton, {}, spot(a));
+        QTest::mouseClick(carpet, Qt::MiddleButton, {}, spot(l));
+        QCOMPARE(game.found(), QStringLiteral("Bal"));
+        QCOMPARE(host.fakeMessages.count(), 0);
+        QTest::mouseClick(carpet, Qt::LeftButton, {}, spot(l));
+        QCOMPARE(host.fakeMessages.count(), 1);
+        QCOMPARE(host.usageLines(Activity::Teppich), QStringList{QStringLiteral("Ball")});
+        // The next carpet: nothing red, an empty strip.
+        QCOMPARE(cellColour(l), paletteColor(l % 2 == 0 ? 11 : 14));
+        QCOMPARE(countColour(strip->image(), strip->rect(), paletteColor(12)), 0);
+
+        QTest::mouseClick(child<QPushButton>(window, "Command2"), Qt::LeftButton);
+        QCOMPARE(host.fakeMessages.last().text,
+                 QStringLiteral("Klicke die Buchstaben des angezeigten") + kCr
+                     + QStringLiteral("Wortes in der richtigen Reihenfolge an.") + kCr + kCr);
+        QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(host.returnToMenuCalls, 1);
+        QVERIFY(game.deck().isEmpty());
+    }
+
+    // With no noun short enough for a carpet the window says so and goes back to the menu.
+    void carpetWithoutWords()
+    {
+        FakeHost host;
+        host.entries = {QStringLiteral("DAS") + QString(26, u'M') + QStringLiteral(".JPG")};
+        Form7 window(host);
+        window.activate();
+        window.show();
+        QTRY_COMPARE(host.returnToMenuCalls, 1);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(host.fakeMessages.count(), 1);
+        QCOMPARE(host.fakeMessages.last().caption, QStringLiteral("Zeichjagd"));
+        QCOMPARE(host.fakeMessages.last().text, QStringLiteral("Es sind keine Wörter vorhanden.") + kCr
+                                                    + QStringLiteral("bitte die Filterwahl kontrollieren!") + kCr);
+    }
+
+    // Pictures dragged onto each other with the mouse and with a finger exchange places; sorted,
+    // the result panel lists the nouns (red first letter, green rest) and drags stop working.
+    // A picture that cannot be loaded shows the placeholder and is sorted like the others.
+    void abc()
+    {
+        testpictures::PictureDir dir;
+        const QHash<QString, QColor> colourOf{
+            {"EI", Qt::red}, {"BALL", Qt::green}, {"MAUS", Qt::blue}, {"ZUG", Qt::yellow}, {"TEXT", PictureFrame::kPlaceholder}};
+        for (const QString name : {"dasEi.bmp", "derBall.bmp", "dieMaus.bmp", "derZug.bmp"}) {
+            const QColor colour = colourOf.value(germanUpper(name.mid(3, name.size() - 7)));
+            QVERIFY(dir.addImage(name, testpictures::makeImage(40, 40, colour, colour), "BMP"));
+        }
+        QVERIFY(dir.add(QStringLiteral("derText.bmp"), "kein Bild"));
+        FakeHost host;
+        host.folder = PictureFolder(dir.path());
+        host.folder.scan();
+        host.entries = {"DASEI.BMP", "DERBALL.BMP", "DIEMAUS.BMP", "DERZUG.BMP", "DERTEXT.BMP"};
+        Form8 window(host);
+        open(window);
+        QCOMPARE(window.windowTitle(), QStringLiteral("ortilo (ABC)"));
+        const AbcGame &game = window.game();
+        QList<QWidget *> slots;
+        for (int i = 1; i <= 5; ++i)
+            slots.append(child(window, QStringLiteral("Image%1").arg(i).toLatin1().constData()));
+        const auto checkSlots = [&] {
+            for (int i = 0; i < 5; ++i) {
+                const QImage shown = slots[i]->grab().toImage();
+                QCOMPARE(QColor(shown.pixel(shown.rect().center())), colourOf.value(game.slotOrder().at(i)));
+            }
+        };
+        checkSlots();
+        auto *panel = child<DrawingSurface>(window, "Picture1");
+        auto *note = child<QLabel>(window, "Label3");
+        QVERIFY(!panel->isVisible() && !note->isVisible());
+
+        // A mouse drag shows the dragged picture under the pointer from the press on.
+        QStringList order = game.slotOrder();
+        QVERIFY(drag(window, slots[0], slots[2]));
+        QVERIFY(!child(window, "dragGhost")->isVisible());
+        order.swapItemsAt(0, 2);
+        QCOMPARE(game.slotOrder(), order);
+        checkSlots();
+
+        // A finger drags the same way.
+        QPointingDevice *finger = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+        QTest::touchEvent(&window, finger).press(0, centreIn(window, slots[1]), &window);
+        QTest::touchEvent(&window, finger).move(0, centreIn(window, slots[3]), &window);
+        QTest::touchEvent(&window, finger).release(0, centreIn(window, slots[3]), &window);
+        order.swapItemsAt(1, 3);
+        QCOMPARE(game.slotOrder(), order);
+
+        // Sorted by dragging (a drop on itself when the set is already in order).
+        for (int i = 0; i < 5; ++i) {
+            const int j = int(game.slotOrder().indexOf(game.targetOrder().at(i), i));
+            if (j != i)
+                drag(window, slots[j], slots[i]);
+        }
+        if (!game.isSolved())
+            drag(window, slots[0], slots[0]);
+        QVERIFY(panel->isVisible() && note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("Du hast es geschafft, klicke auf den Neu-Knopf . . ."));
+        // Each of the five lines: a red first letter, then green.
+        const QFontMetrics metrics(panel->font());
+        for (int line = 0; line < 5; ++line) {
+            const QRect head(0, line * metrics.height(), metrics.horizontalAdvance(game.resultLines().at(line).head), metrics.height());
+            QVERIFY(countColour(panel->image(), head, paletteColor(12)) > 20);
+            QVERIFY(countColour(panel->image(), head.translated(head.width(), 0), paletteColor(2)) > 20);
+        }
+        order = game.slotOrder();
+        drag(window, slots[0], slots[4]);
+        QCOMPARE(game.slotOrder(), order);
+
+        QTest::mouseClick(child<QPushButton>(window, "Command2"), Qt::LeftButton);
+        QVERIFY(!panel->isVisible() && !note->isVisible());
+        QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+        QCOMPARE(host.fakeMessages.last().caption, QStringLiteral("Wortilo (ABC)"));
+        QCOMPARE(host.fakeMessages.last().text, QStringLiteral("Ordne die Bilder nach dem ABC.") + kCr
+                                                    + QStringLiteral("Dazu ziehst du die Bilder mit der") + kCr
+                                                    + QStringLiteral("Maus in die richtige Reihenfolge.") + kCr + kCr);
+        QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QVERIFY(game.picture(0).isEmpty());
+    }
+
+    // The arrow keys steer the figure while the word list has the focus; a click on the field
+    // starts the game, a second one changes nothing; the letters jump every 3 seconds with the
+    // bar at 3; Escape leaves, and no timer runs behind the hidden window, nor after the close box.
+    void catchGame()
+    {
+        FakeHost host;
+        host.name = QStringLiteral("Lena");
+        host.entries = {QStringLiteral("DASEICHHÖRNCHEN.GIF"), QStringLiteral("DERHUND.JPG"),
+                        QStringLiteral("DIEMAUS.GIF")};
+        QPointer<Fang> window = new Fang(host);
+        open(*window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("ortilo (Fange)"));
+        QCOMPARE(child<QLabel>(*window, "Label1")->text(), QStringLiteral("Lena"));
+        const CatchGame &game = window->game();
+        auto *list = child<QListWidget>(*window, "List1");
+        auto *field = child<DrawingSurface>(*window, "Bild5");
+        auto *figure = child<QLabel>(*window, "Bezeichnung8");
+        QCOMPARE(list->count(), 2);
+
+        list->setFocus();
+        list->setCurrentRow(0);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Left);
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(game.figure(), QPoint(8, 9));
+        QVERIFY(!figure->isVisible());
+
+        QTest::mouseClick(field, Qt::LeftButton);
+        QVERIFY(game.isRunning());
+        QVERIFY(figure->isVisible());
+        QCOMPARE(figure->pos(), twipsPoint(8 * 400, 9 * 400));
+        const QList<int> columns = game.fangspalte();
+        QTest::mouseClick(field, Qt::LeftButton);
+        QCOMPARE(game.fangspalte(), columns);
+
+        auto *speed = child<QScrollBar>(*window, "HBildlauf1");
+        for (int i = 0; i < 7; ++i)
+            QTest::mouseClick(speed, Qt::LeftButton, {}, QPoint(3, speed->height() / 2));
+        QCOMPARE(speed->value(), 3);
+        QCOMPARE(child<QLabel>(*window, "Bezeichnung15")->text(), QStringLiteral("3"));
+        QSignalSpy jumps(&game, &CatchGame::fieldChanged);
+        host.manualClock.advance(2000);
+        QCOMPARE(jumps.count(), 0);
+        host.manualClock.advance(1000);
+        QCOMPARE(jumps.count(), 1);
+        QCOMPARE(child<QLabel>(*window, "Bezeichnung6")->text(), QStringLiteral("3"));
+
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(host.returnToMenuCalls, 1);
+        QVERIFY(!host.manualClock.anyTickerActive());
+
+        open(*window);
+        QVERIFY(!host.manualClock.anyTickerActive());
+        QVERIFY(!figure->isVisible());
+        QCOMPARE(child<QLabel>(*window, "Bezeichnung6")->text(), QStringLiteral("0"));
+        QTest::mouseClick(child<QPushButton>(*window, "Command2"), Qt::LeftButton);
+        QCOMPARE(host.fakeMessages.last().caption, QStringLiteral("F a n g e"));
+        QVERIFY(host.fakeMessages.last().text.startsWith(QStringLiteral("Du musst die Buchstaben eines Wortes der") + kCr));
+        QVERIFY(host.fakeMessages.last().text.endsWith(QStringLiteral("beliebiges Wort für dein Spiel auswählen.") + kCr));
+
+        QTest::mouseClick(field, Qt::LeftButton);
+        QVERIFY(host.manualClock.anyTickerActive());
+        window->close();
+        QVERIFY(!host.manualClock.anyTickerActive());
+        QCOMPARE(host.returnToMenuCalls, 2);
+        QTRY_VERIFY(!window);
+    }
+};
+
+QTEST_MAIN(TestGameWindows)
+#include "tst_gamewindows.moc"

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: MIT
+// The drawing budget: files that are cheap to store but dear to draw are given up with what was
+// drawn so far, the cost model ranks drawings by what they cost the rasteriser, the wall-clock
+// guard stops between records, and normal pictures are drawn whole. Nothing here measures time:
+// the clock is injected, and bench/wmf_bench times the same files.
+#include "slowfiles.h"
+#include "wmf/metafile.h"
+#include "wmfbuilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+#include <limits>
+
+using wmftest::WmfBuilder;
+using wortilo::wmf::Metafile;
+using wortilo::wmf::RenderLimits;
+using wortilo::wmf::RenderOutcome;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The default budget without the wall-clock guard: the same result on every run.
+RenderLimits budgetOnly()
+{
+    RenderLimits limits;
+    limits.deadlineNs = 0;
+    return limits;
+}
+
+// What the cost model charges for drawing the whole file.
+qint64 workOf(const QByteArray &file, QSize size = QSize(353, 257))
+{
+    const auto m = Metafile::parse(file);
+    if (!m)
+        return -1;
+    RenderLimits unlimited;
+    unlimited.work = std::numeric_limits<qint64>::max() / 4;
+    unlimited.deadlineNs = 0;
+    RenderOutcome outcome;
+    m->toImage(size, &outcome, unlimited);
+    return outcome.complete ? outcome.work : -1;
+}
+
+WmfBuilder picture()
+{
+    return WmfBuilder().placeable(QRect(0, 0, 353, 257), 96).windowOrg(0, 0).windowExt(353, 257);
+}
+
+WmfBuilder filled(QList<QPoint> points)
+{
+    WmfBuilder b = picture();
+    b.pen(5, 0, Qt::black).select(0).brush(0, Qt::red).select(1).points(WmfBuilder::Polygon, points);
+    return b;
+}
+
+WmfBuilder stroked(int width, QList<QPoint> points)
+{
+    WmfBuilder b = picture();
+    b.pen(0, width, Qt::black).select(0).points(WmfBuilder::Polyline, points);
+    return b;
+}
+
+QList<QPoint> regularPolygon(int count)
+{
+    QList<QPoint> pts;
+    for (int i = 0; i < count; ++i) {
+        const double a = i * 2 * 3.14159265358979 / count;
+        pts.append(QPoint(176 + int(120 * std::cos(a)), 128 + int(120 * std::sin(a))));
+    }
+    return pts;
+}
+
+QByteArray ellipsesUnderClip(bool clip)
+{
+    WmfBuilder b = picture();
+    QList<QRect> cells;
+    for (int i = 0; i < 200; ++i)
+        cells.append(QRect(i % 20 * 17, i / 20 * 25, 8, 12));
+    b.region(cells).pen(5, 0, Qt::black).select(1).brush(0, Qt::red).select(2);
+    if (clip)
+        b.record(WmfBuilder::SelectClipRegion, {0});
+    for (int i = 0; i < 100; ++i)
+        b.ellipse(i, i, 353 - i, 257 - i);
+    return b.build();
+}
+
+QByteArray stretchedBitmap(int side)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    return picture().stretchDib(0, 0, 353, 257, WmfBuilder::dib(image, 24), image.size()).build();
+}
+
+} // namespace
+
+class TestWmfBudget : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void slowFilesAreGivenUpWithinBudget_data();
+    void slowFilesAreGivenUpWithinBudget();
+    void costModel_data();
+    void costModel();
+    void givingUpKeepsWhatWasDrawn();
+    void deadlineStopsBetweenRecords();
+    void normalPicturesAreDrawnWhole_data();
+    void normalPicturesAreDrawnWhole();
+};
+
+void TestWmfBudget::slowFilesAreGivenUpWithinBudget_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    const QDir dir(QStringLiteral(WORTILO_TESTDATA "/wmf/regress"));
+    const QStringList files = dir.entryList({QStringLiteral("slow-*.wmf")}, QDir::Files);
+    QCOMPARE(files.size(), wmftest::slowFiles().size());
+    for (const QString &name : files)
+        for (const QSize size : {QSize(353, 257), QSize(257, 353), QSize(600, 437)})
+            QTest::addRow("%s %dx%d", qPrintable(name), size.width(), size.height()) << dir.filePath(name) << size;
+}
+
+void TestWmfBudget::slowFilesAreGivenUpWithinBudget()
+{
+    // Each took from a fifth of a second to minutes to draw whole (see bench/wmf_bench).
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    const auto m = Metafile::parse(readFile(path));
+    QVERIFY(m);
+    const RenderLimits limits = budgetOnly();
+    RenderOutcome outcome;
+    const QImage image = m->toImage(size, &outcome, limits);
+    QVERIFY2(outcome.outOfWork && !outcome.complete, "given up on the costly part");
+    QVERIFY(outcome.work <= limits.work);
+    QVERIFY2(outcome.recordsPlayed >= 9, "the background records were played");
+    QCOMPARE(qAlpha(image.pixel(1, 1)), 255); // and what they drew is kept
+}
+
+void TestWmfBudget::costModel_data()
+{
+    QTest::addColumn<QByteArray>("cheap");
+    QTest::addColumn<QSize>("cheapSize");
+    QTest::addColumn<QByteArray>("dear");
+    QTest::addColumn<QSize>("dearSize");
+    QTest::addColumn<double>("ratio"); // dear costs at least this many times cheap
+    const QSize frame(353, 257);
+    QTest::newRow("edges that all cross each other") << filled(regularPolygon(255)).build() << frame
+                                                      << filled(wmftest::star(255)).build() << frame << 20.0;
+    QTest::newRow("an edge reaching far beside the frame")
+        << filled({QPoint(10, 10), QPoint(340, 128), QPoint(10, 250)}).build() << frame
+        << filled({QPoint(10, 10), QPoint(30000, 128), QPoint(10, 250)}).build() << frame << 5.0;
+    QTest::newRow("a wide pen") << stroked(0, wmftest::zigzag(64)).build() << frame
+                                << stroked(40, wmftest::zigzag(64)).build() << frame << 5.0;
+    QTest::newRow("a bigger target") << filled(wmftest::star(255)).build() << frame
+                                     << filled(wmftest::star(255)).build() << QSize(600, 437) << 2.0;
+    QTest::newRow("a clip path") << ellipsesUnderClip(false) << frame << ellipsesUnderClip(true) << frame << 2.0;
+    QTest::newRow("bitmap pixels") << stretchedBitmap(8) << frame << stretchedBitmap(800) << frame << 10.0;
+}
+
+void TestWmfBudget::costModel()
+{
+    QFETCH(QByteArray, cheap);
+    QFETCH(QSize, cheapSize);
+    QFETCH(QByteArray, dear);
+    QFETCH(QSize, dearSize);
+    QFETCH(double, ratio);
+    const qint64 low = workOf(cheap, cheapSize), high = workOf(dear, dearSize);
+    QVERIFY(low > 0 && high > 0);
+    QVERIFY2(high >= ratio * low, qPrintable(QStringLiteral("%1 against %2").arg(high).arg(low)));
+}
+
+void TestWmfBudget::givingUpKeepsWhatWasDrawn()
+{
+    // Red on the left, a polygon far beyond the budget, green on the right.
+    WmfBuilder b = picture();
+    b.pen(5, 0, Qt::black).select(0).brush(0, Qt::red).select(1).rectangle(0, 0, 150, 257);
+    const int before = 9; // placeable header aside: window, pen, brush, selections, rectangle, this brush
+    b.brush(0, Qt::blue).select(2).points(WmfBuilder::Polygon, wmftest::zigzag(65535));
+    b.brush(0, Qt::green).select(3).rectangle(200, 0, 353, 257);
+    const auto m = Metafile::parse(b.build());
+    QVERIFY(m);
+    RenderOutcome outcome;
+    const QImage image = m->toImage(QSize(353, 257), &outcome, budgetOnly());
+    QVERIFY(outcome.outOfWork && !outcome.outOfTime && !outcome.complete);
+    QCOMPARE(outcome.recordsPlayed, before);
+    QCOMPARE(image.pixel(50, 100), qRgb(255, 0, 0));
+    QCOMPARE(qAlpha(image.pixel(300, 100)), 0); // neither the polygon nor the green rectangle
+    QCOMPARE(qAlpha(image.pixel(170, 100)), 0);
+}
+
+void TestWmfBudget::deadlineStopsBetweenRecords()
+{
+    WmfBuilder b = picture();
+    b.pen(5, 0, Qt::black).select(0).brush(0, Qt::red).select(1);
+    for (int i = 0; i < 1000; ++i)
+        b.rectangle(i % 300, i % 200, i % 300 + 10, i % 200 + 10);
+    const auto m = Metafile::parse(b.build());
+    QVERIFY(m);
+    int reads = 0;
+    RenderLimits limits;
+    limits.deadlineNs = 250'000'000;
+    limits.elapsedNs = [&reads] { return qint64(++reads) * 100'000'000; }; // a slow machine
+    RenderOutcome outcome;
+    m->toImage(QSize(353, 257), &outcome, limits);
+    QVERIFY(outcome.outOfTime && !outcome.outOfWork && !outcome.complete);
+    QCOMPARE(reads, 3);
+    QVERIFY(outcome.recordsPlayed > 64 && outcome.recordsPlayed < 1000);
+
+    reads = 0;
+    limits.deadlineNs = 0; // no guard: the clock is never read
+    m->toImage(QSize(353, 257), &outcome, limits);
+    QVERIFY(outcome.complete);
+    QCOMPARE(reads, 0);
+}
+
+void TestWmfBudget::normalPicturesAreDrawnWhole_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QStringList paths;
+    for (const QString &folder : {QStringLiteral(WORTILO_TESTDATA "/wmf"), QStringLiteral(WORTILO_TESTDATA "/wmf/inkscape"),
+                                  QStringLiteral(WORTILO_SHARED_TESTDATA "/wmf"), QStringLiteral(WORTILO_BILDER)}) {
+        const QDir dir(folder);
+        for (const QString &name : dir.entryList({QStringLiteral("*.wmf")}, QDir::Files))
+            paths << dir.filePath(name);
+    }
+    for (const QString &path : paths)
+        for (const QSize size : {QSize(353, 257), QSize(257, 353), QSize(600, 437), QSize(1200, 874)})
+            QTest::addRow("%s %dx%d", qPrintable(QFileInfo(path).fileName()), size.width(), size.height()) << path << size;
+}
+
+void TestWmfBudget::normalPicturesAreDrawnWhole()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    const auto m = Metafile::parse(readFile(path));
+    if (!m)
+        QSKIP("not a metafile (a rejection test file)");
+    RenderOutcome outcome;
+    m->toImage(size, &outcome, budgetOnly());
+    QVERIFY2(outcome.complete, qPrintable(QStringLiteral("stopped after %1 of %2 records, %3 units")
+                                               .arg(outcome.recordsPlayed).arg(m->recordCount()).arg(outcome.work)));
+}
+
+QTEST_MAIN(TestWmfBudget)
+#include "tst_wmfbudget.moc"
