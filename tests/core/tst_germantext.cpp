@@ -60,6 +60,8 @@ void TestGermanText::dictionaryOrder_data()
     QTest::newRow("ss before ß") << "Masse" << "Maße";
     QTest::newRow("ö as o") << "Löwe" << "Lupe";
     QTest::newRow("ü as u") << "Hund" << "Hüte";
+    QTest::newRow("a later letter outweighs an umlaut") << "Ärger" << "Arm";
+    QTest::newRow("ß before a later letter") << "Maß" << "Massel";
 }
 
 void TestGermanText::dictionaryOrder()
