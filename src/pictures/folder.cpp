@@ -4,21 +4,36 @@
 #include "core/germantext.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <algorithm>
+#include <cstring>
 #include <dirent.h>
 #include <sys/stat.h>
 
 namespace wortilo {
 
 namespace {
-bool hasPictureExtension(const QByteArray &rawName)
+bool hasPictureExtension(const char *rawName)
 {
-    const QByteArray lower = rawName.toLower();
-    for (const char *ext : {".wmf", ".jpg", ".gif", ".bmp"})
-        if (lower.endsWith(ext))
+    const size_t length = std::strlen(rawName);
+    if (length < 4)
+        return false;
+    const QByteArrayView extension(rawName + length - 4, 4);
+    for (const char *picture : {".wmf", ".jpg", ".gif", ".bmp"})
+        if (extension.compare(picture, Qt::CaseInsensitive) == 0)
             return true;
     return false;
+}
+
+// Whether a directory entry is a file (or a link to one). The entry's type saves asking the
+// disk for each of thousands of names; links and file systems that do not tell are asked.
+bool isFile(const QByteArray &base, const dirent &e)
+{
+    if (e.d_type == DT_REG)
+        return true;
+    if (e.d_type != DT_LNK && e.d_type != DT_UNKNOWN)
+        return false;
+    struct stat info;
+    return ::stat(QByteArray(base + e.d_name).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 } // namespace
 
@@ -37,18 +52,14 @@ void PictureFolder::scan()
     const QByteArray base = QFile::encodeName(m_path) + '/';
     QList<std::pair<QString, QByteArray>> found;
     while (const dirent *e = ::readdir(dir)) {
-        const QByteArray raw(e->d_name);
-        struct stat info;
-        if (!hasPictureExtension(raw) || ::stat(QByteArray(base + raw).constData(), &info) != 0
-            || !S_ISREG(info.st_mode))
+        if (!hasPictureExtension(e->d_name) || !isFile(base, *e))
             continue;
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString name = QString(utf8.decode(raw)).normalized(QString::NormalizationForm_C);
-        if (utf8.hasError()) {
+        const QByteArray raw(e->d_name);
+        if (!QUtf8StringView(raw).isValidUtf8()) {
             ++m_undecodable;
             continue;
         }
-        found.append({name, raw});
+        found.append({QString::fromUtf8(raw).normalized(QString::NormalizationForm_C), raw});
     }
     ::closedir(dir);
     // Alphabetical as a German reader expects (Bär before Bus), letter case ignored; names equal
