@@ -72,7 +72,17 @@ QString germanUpper(const QString &s)
 
 QString germanLower(const QString &s)
 {
-    return s.toLower(); // lower-casing never changes the length for German letters
+    // ASCII quickly; anything else as Qt lower-cases it (which never changes the length for
+    // German letters).
+    QString out(s.size(), Qt::Uninitialized);
+    const char16_t *from = QStringView(s).utf16();
+    auto *to = reinterpret_cast<char16_t *>(out.data());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (from[i] >= 0x80)
+            return s.toLower();
+        to[i] = lower(from[i]);
+    }
+    return out;
 }
 
 bool isVowel(QChar c)
@@ -98,6 +108,23 @@ int germanCompare(const QString &a, const QString &b)
         if (accents == 0 && accentA != accentB)
             accents = accentA < accentB ? -1 : 1;
     }
+}
+
+QString germanSortKey(const QString &s)
+{
+    // The folded letters, a separator below every letter (so that a prefix comes first), then
+    // the umlaut marks, which decide only between equal letters. ß gives two letters.
+    QString key(4 * s.size() + 1, Qt::Uninitialized);
+    auto *out = reinterpret_cast<char16_t *>(key.data());
+    char16_t base;
+    int accent;
+    for (FoldedReader bases(s); bases.next(base, accent);)
+        *out++ = base;
+    *out++ = 0;
+    for (FoldedReader accents(s); accents.next(base, accent);)
+        *out++ = char16_t(u'0' + accent);
+    key.truncate(out - reinterpret_cast<char16_t *>(key.data()));
+    return key;
 }
 
 int insertSorted(QStringList &list, const QString &s)

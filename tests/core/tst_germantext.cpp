@@ -71,6 +71,10 @@ void TestGermanText::dictionaryOrder()
     QVERIFY(germanCompare(lower, higher) < 0);
     QVERIFY(germanCompare(higher, lower) > 0);
     QCOMPARE(germanCompare(lower, lower), 0);
+    // the sort key orders alike, and ties where the comparison does (letter case)
+    QVERIFY(germanSortKey(lower) < germanSortKey(higher));
+    QCOMPARE(germanCompare(germanUpper(lower), lower), 0);
+    QCOMPARE(germanSortKey(germanUpper(lower)), germanSortKey(lower));
 }
 
 void TestGermanText::sortedInsertion()
