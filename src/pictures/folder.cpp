@@ -6,6 +6,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -42,6 +43,7 @@ PictureFolder::PictureFolder(const QString &path) : m_path(path) {}
 void PictureFolder::scan()
 {
     m_names.clear();
+    m_rawNames.clear();
     m_byEntry.clear();
     m_undecodable = 0;
     // readdir gives the raw bytes, so an undecodable name is recognised instead of being
@@ -50,7 +52,12 @@ void PictureFolder::scan()
     if (!dir)
         return;
     const QByteArray base = QFile::encodeName(m_path) + '/';
-    QList<std::pair<QString, QByteArray>> found;
+    struct Found {
+        QString key; // dictionary order, then the name itself
+        QString name;
+        QByteArray raw;
+    };
+    std::vector<Found> found;
     while (const dirent *e = ::readdir(dir)) {
         if (!hasPictureExtension(e->d_name) || !isFile(base, *e))
             continue;
@@ -59,27 +66,35 @@ void PictureFolder::scan()
             ++m_undecodable;
             continue;
         }
-        found.append({QString::fromUtf8(raw).normalized(QString::NormalizationForm_C), raw});
+        QString name = QString::fromUtf8(raw).normalized(QString::NormalizationForm_C);
+        QString key = germanSortKey(name) + QChar(0) + name;
+        found.push_back({std::move(key), std::move(name), raw});
     }
     ::closedir(dir);
     // Alphabetical as a German reader expects (Bär before Bus), letter case ignored; names equal
-    // under that rule keep a fixed order.
-    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) {
-        const int c = germanCompare(a.first, b.first);
-        return c != 0 ? c < 0 : a.first < b.first;
-    });
-    for (const auto &[name, raw] : found) {
-        m_names.append(name);
-        // Names that differ only in letter case are one picture, as on a case-insensitive disk:
-        // the first one is found.
-        const QString entry = germanUpper(name);
-        if (!m_byEntry.contains(entry))
-            m_byEntry.insert(entry, raw);
+    // under that rule keep a fixed order. Each name is folded once, not at every comparison.
+    std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) { return a.key < b.key; });
+    m_names.reserve(qsizetype(found.size()));
+    m_rawNames.reserve(qsizetype(found.size()));
+    for (Found &f : found) {
+        m_names.append(std::move(f.name));
+        m_rawNames.append(std::move(f.raw));
     }
 }
 
 QString PictureFolder::resolve(const QString &entry) const
 {
+    // Indexed when the first picture is looked for, not at start-up.
+    if (m_byEntry.isEmpty()) {
+        m_byEntry.reserve(m_names.size());
+        for (qsizetype i = 0; i < m_names.size(); ++i) {
+            // Names that differ only in letter case are one picture, as on a case-insensitive
+            // disk: the first one is found.
+            const QString upper = germanUpper(m_names[i]);
+            if (!m_byEntry.contains(upper))
+                m_byEntry.insert(upper, m_rawNames[i]);
+        }
+    }
     const auto it = m_byEntry.constFind(entry);
     if (it == m_byEntry.constEnd())
         return {};

@@ -30,8 +30,9 @@ public:
 private:
     QString m_path;
     QStringList m_names;
+    QList<QByteArray> m_rawNames; // as stored on disk, beside m_names
     int m_undecodable = 0;
-    QHash<QString, QByteArray> m_byEntry; // upper-case NFC name → name as stored on disk
+    mutable QHash<QString, QByteArray> m_byEntry; // upper-case NFC name → name as stored on disk
 };
 
 } // namespace wortilo
