@@ -52,7 +52,9 @@ void WordStore::wortliste(const QStringList &fileNames)
 {
     const QString allowed = m_letters.join(QString());
     m_words.clear();
+    m_words.reserve(fileNames.size());
     QSet<QString> seen;
+    seen.reserve(fileNames.size());
     for (const QString &name : fileNames) {
         const std::optional<Word> word = Word::fromFileName(name, allowed);
         if (word && !seen.contains(word->entry())) {
