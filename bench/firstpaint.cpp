@@ -11,6 +11,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <memory>
+#include <vector>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -83,12 +84,19 @@ FirstPaintWatcher::~FirstPaintWatcher()
     xcb_disconnect(m_connection);
 }
 
-FirstPaintWatcher::Launch FirstPaintWatcher::launch(const QString &program, const QString &workingDir, int timeoutMs)
+FirstPaintWatcher::Launch FirstPaintWatcher::launch(const QString &program, const QStringList &arguments,
+                                                    const QString &workingDir, int timeoutMs)
 {
     Launch result;
     while (Event e{xcb_poll_for_event(m_connection)}) {
     } // left over from an earlier launch
-    const QByteArray path = QFile::encodeName(program);
+    QList<QByteArray> args{QFile::encodeName(program)};
+    for (const QString &a : arguments)
+        args.append(a.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
     const QByteArray dir = QFile::encodeName(workingDir);
     const double start = nowMs();
     const pid_t pid = fork();
@@ -100,7 +108,7 @@ FirstPaintWatcher::Launch FirstPaintWatcher::launch(const QString &program, cons
         dup2(null, STDOUT_FILENO);
         dup2(null, STDERR_FILENO);
         if (chdir(dir.constData()) == 0)
-            execl(path.constData(), path.constData(), static_cast<char *>(nullptr));
+            execv(argv[0], argv.data());
         _exit(127);
     }
 

@@ -28,7 +28,8 @@ public:
     bool isValid() const { return m_damageEvent != 0; }
 
     // Starts program in workingDir, waits for its first paint (at most timeoutMs), then ends it.
-    Launch launch(const QString &program, const QString &workingDir, int timeoutMs = 20000);
+    Launch launch(const QString &program, const QStringList &arguments, const QString &workingDir,
+                  int timeoutMs = 20000);
 
 private:
     xcb_connection_t *m_connection = nullptr;
