@@ -113,17 +113,20 @@ int germanCompare(const QString &a, const QString &b)
 QString germanSortKey(const QString &s)
 {
     // The folded letters, a separator below every letter (so that a prefix comes first), then
-    // the umlaut marks, which decide only between equal letters. ß gives two letters.
-    QString key(4 * s.size() + 1, Qt::Uninitialized);
-    auto *out = reinterpret_cast<char16_t *>(key.data());
+    // the umlaut marks, which decide only between equal letters. ß gives two letters; the key is
+    // made at its exact length, since a folder's thousands of keys are held at once.
+    qsizetype letters = 0;
     char16_t base;
     int accent;
+    for (FoldedReader counter(s); counter.next(base, accent);)
+        ++letters;
+    QString key(2 * letters + 1, Qt::Uninitialized);
+    auto *out = reinterpret_cast<char16_t *>(key.data());
     for (FoldedReader bases(s); bases.next(base, accent);)
         *out++ = base;
     *out++ = 0;
     for (FoldedReader accents(s); accents.next(base, accent);)
         *out++ = char16_t(u'0' + accent);
-    key.truncate(out - reinterpret_cast<char16_t *>(key.data()));
     return key;
 }
 

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cstring>
-#include <vector>
+#include <deque>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -43,7 +43,7 @@ PictureFolder::PictureFolder(const QString &path) : m_path(path) {}
 void PictureFolder::scan()
 {
     m_names.clear();
-    m_rawNames.clear();
+    m_storedAs.clear();
     m_byEntry.clear();
     m_undecodable = 0;
     // readdir gives the raw bytes, so an undecodable name is recognised instead of being
@@ -53,32 +53,35 @@ void PictureFolder::scan()
         return;
     const QByteArray base = QFile::encodeName(m_path) + '/';
     struct Found {
-        QString key; // dictionary order, then the name itself
+        QString key; // dictionary order
         QString name;
-        QByteArray raw;
+        QByteArray storedAs; // the name on disk where it is not the name's UTF-8 (a decomposed umlaut)
     };
-    std::vector<Found> found;
+    std::deque<Found> found; // grows without copying: thousands of names at start-up
     while (const dirent *e = ::readdir(dir)) {
         if (!hasPictureExtension(e->d_name) || !isFile(base, *e))
             continue;
-        const QByteArray raw(e->d_name);
+        const QByteArrayView raw(e->d_name);
         if (!QUtf8StringView(raw).isValidUtf8()) {
             ++m_undecodable;
             continue;
         }
         QString name = QString::fromUtf8(raw).normalized(QString::NormalizationForm_C);
-        QString key = germanSortKey(name) + QChar(0) + name;
-        found.push_back({std::move(key), std::move(name), raw});
+        QByteArray storedAs = name.toUtf8() == raw ? QByteArray() : raw.toByteArray();
+        found.push_back({germanSortKey(name), std::move(name), std::move(storedAs)});
     }
     ::closedir(dir);
     // Alphabetical as a German reader expects (Bär before Bus), letter case ignored; names equal
     // under that rule keep a fixed order. Each name is folded once, not at every comparison.
-    std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) { return a.key < b.key; });
+    std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
+        return a.key != b.key ? a.key < b.key : a.name < b.name;
+    });
     m_names.reserve(qsizetype(found.size()));
-    m_rawNames.reserve(qsizetype(found.size()));
     for (Found &f : found) {
+        f.key = QString();
+        if (!f.storedAs.isNull())
+            m_storedAs.insert(m_names.size(), f.storedAs);
         m_names.append(std::move(f.name));
-        m_rawNames.append(std::move(f.raw));
     }
 }
 
@@ -92,7 +95,7 @@ QString PictureFolder::resolve(const QString &entry) const
             // disk: the first one is found.
             const QString upper = germanUpper(m_names[i]);
             if (!m_byEntry.contains(upper))
-                m_byEntry.insert(upper, m_rawNames[i]);
+                m_byEntry.insert(upper, m_storedAs.value(i, m_names[i].toUtf8()));
         }
     }
     const auto it = m_byEntry.constFind(entry);

@@ -5,6 +5,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <vector>
 
 namespace wortilo {
 
@@ -68,18 +69,33 @@ void WordStore::wortliste(const QStringList &fileNames)
 void WordStore::filtern()
 {
     const QString selected = germanUpper(selectedLetters());
-    m_filteredNouns.clear();
-    m_filteredWords.clear();
-    for (const Word &word : m_words) {
-        const QString upperNoun = word.upperNoun();
-        const bool allSelected = std::all_of(upperNoun.begin(), upperNoun.end(),
-                                             [&](QChar c) { return selected.contains(c); });
-        if (allSelected) {
-            m_filteredNouns.append(word.noun());
-            m_filteredWords.append(word);
-        }
+    std::vector<bool> passes(std::size_t(m_words.size()));
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < m_words.size(); ++i) {
+        const QString upperNoun = m_words[i].upperNoun();
+        passes[std::size_t(i)] = std::all_of(upperNoun.begin(), upperNoun.end(), [&](QChar c) { return selected.contains(c); });
+        count += passes[std::size_t(i)];
     }
-    m_label = countLabel(m_filteredNouns.size(), QStringLiteral("Nomen"));
+    // With every letter selected, as at first, the filtered list is the word list itself.
+    if (count == m_words.size()) {
+        m_filteredWords = m_words;
+    } else {
+        m_filteredWords.clear();
+        m_filteredWords.reserve(count);
+        for (qsizetype i = 0; i < m_words.size(); ++i)
+            if (passes[std::size_t(i)])
+                m_filteredWords.append(m_words[i]);
+    }
+    m_label = countLabel(count, QStringLiteral("Nomen"));
+}
+
+QStringList WordStore::filteredNouns() const
+{
+    QStringList nouns;
+    nouns.reserve(m_filteredWords.size());
+    for (const Word &word : m_filteredWords)
+        nouns.append(word.noun());
+    return nouns;
 }
 
 bool WordStore::setFilter(bool on)
@@ -87,7 +103,7 @@ bool WordStore::setFilter(bool on)
     if (on == m_filter)
         return false;
     m_filter = on;
-    const qsizetype count = m_filteredNouns.size();
+    const qsizetype count = m_filteredWords.size();
     m_label = count == 1 ? QStringLiteral(" 1 Wort ") : countLabel(count, QStringLiteral("Wörter"));
     if (count == 0) {
         m_filter = false; // the switch ends off without running these steps again
