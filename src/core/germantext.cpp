@@ -115,12 +115,10 @@ QString germanSortKey(const QString &s)
     // The folded letters, a separator below every letter (so that a prefix comes first), then
     // the umlaut marks, which decide only between equal letters. ß gives two letters; the key is
     // made at its exact length, since a folder's thousands of keys are held at once.
-    qsizetype letters = 0;
+    const qsizetype letters = s.size() + s.count(u'ß') + s.count(QChar(0x1E9E)); // ß and ẞ read as s s
+    QString key(2 * letters + 1, Qt::Uninitialized);
     char16_t base;
     int accent;
-    for (FoldedReader counter(s); counter.next(base, accent);)
-        ++letters;
-    QString key(2 * letters + 1, Qt::Uninitialized);
     auto *out = reinterpret_cast<char16_t *>(key.data());
     for (FoldedReader bases(s); bases.next(base, accent);)
         *out++ = base;

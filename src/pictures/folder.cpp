@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <deque>
+#include <vector>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -62,26 +63,37 @@ void PictureFolder::scan()
         if (!hasPictureExtension(e->d_name) || !isFile(base, *e))
             continue;
         const QByteArrayView raw(e->d_name);
-        if (!QUtf8StringView(raw).isValidUtf8()) {
+        Found f;
+        if (std::all_of(raw.begin(), raw.end(), [](char c) { return uchar(c) < 0x80; })) {
+            f.name = QString::fromLatin1(raw); // ASCII: already composed, and its own UTF-8
+        } else if (QUtf8StringView(raw).isValidUtf8()) {
+            f.name = QString::fromUtf8(raw).normalized(QString::NormalizationForm_C);
+            if (f.name.toUtf8() != raw)
+                f.storedAs = raw.toByteArray();
+        } else {
             ++m_undecodable;
             continue;
         }
-        QString name = QString::fromUtf8(raw).normalized(QString::NormalizationForm_C);
-        QByteArray storedAs = name.toUtf8() == raw ? QByteArray() : raw.toByteArray();
-        found.push_back({germanSortKey(name), std::move(name), std::move(storedAs)});
+        f.key = germanSortKey(f.name);
+        found.push_back(std::move(f));
     }
     ::closedir(dir);
     // Alphabetical as a German reader expects (Bär before Bus), letter case ignored; names equal
     // under that rule keep a fixed order. Each name is folded once, not at every comparison.
-    std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
-        return a.key != b.key ? a.key < b.key : a.name < b.name;
+    std::vector<Found *> order;
+    order.reserve(found.size());
+    for (Found &f : found)
+        order.push_back(&f);
+    std::sort(order.begin(), order.end(), [](const Found *a, const Found *b) {
+        const int c = QStringView(a->key).compare(QStringView(b->key));
+        return c != 0 ? c < 0 : a->name < b->name;
     });
-    m_names.reserve(qsizetype(found.size()));
-    for (Found &f : found) {
-        f.key = QString();
-        if (!f.storedAs.isNull())
-            m_storedAs.insert(m_names.size(), f.storedAs);
-        m_names.append(std::move(f.name));
+    m_names.reserve(qsizetype(order.size()));
+    for (Found *f : order) {
+        f->key = QString();
+        if (!f->storedAs.isNull())
+            m_storedAs.insert(m_names.size(), f->storedAs);
+        m_names.append(std::move(f->name));
     }
 }
 
