@@ -142,7 +142,6 @@ FirstPaintWatcher::Launch FirstPaintWatcher::launch(const QString &program, cons
         } else if (type == XCB_MAP_NOTIFY) {
             const auto *map = reinterpret_cast<xcb_map_notify_event_t *>(e.get());
             if (map->event == m_root && mapped == XCB_WINDOW_NONE && !map->override_redirect) {
-                result.mappedMs = nowMs() - start;
                 mapped = map->window;
                 watch(mapped);
             }

@@ -38,7 +38,7 @@ using namespace wortilo;
 
 namespace {
 
-constexpr int kStartRounds = 9;   // interleaved rounds of start-up, after one that is not counted
+constexpr int kStartRounds = 15;  // interleaved rounds of start-up, after one that is not counted
 constexpr int kNewWordRuns = 100; // new words per picture, after one that is not counted
 const int kFolderSizes[] = {90, 1000, 10000};
 const QSize kLandscape(353, 257);
@@ -60,6 +60,11 @@ double median(std::vector<double> v)
 QString ms(double value)
 {
     return QString::number(value, 'f', value < 10 ? 1 : 0) + QStringLiteral(" ms");
+}
+
+QString mib(double value)
+{
+    return QString::number(value, 'f', 1) + QStringLiteral(" MiB");
 }
 
 QString ratioText(double ratio)
@@ -163,11 +168,16 @@ double startInProcess(const QString &folder)
 // What the start-up rows are made of, measured once for all of them.
 struct StartUp {
     struct Case {
+        Case(const QString &program, const QString &folder, int pictures, bool compared = false,
+             const QStringList &arguments = {})
+            : program(program), arguments(arguments), folder(folder), pictures(pictures), compared(compared)
+        {
+        }
         QString program; // the bare window's or a wortilo build
         QStringList arguments;
-        QString folder;  // empty for the bare window
-        int pictures = 0; // the bare window: 0, with a line of text: -1
-        bool compared = false; // the build given with --compare
+        QString folder;   // empty for the bare window
+        int pictures;     // the bare window: 0, with a line of text: -1
+        bool compared;    // the build given with --compare
         std::vector<double> inProcess, painted, cpu, peakMiB;
     };
     std::vector<Case> cases; // the bare window first
@@ -184,13 +194,14 @@ struct StartUp {
 StartUp measureStartUp(const QTemporaryDir &root, const QString &compareWith)
 {
     StartUp s;
-    s.cases.push_back({QStringLiteral(BAREWINDOW_PROGRAM), {}, QString(), 0, false, {}, {}, {}, {}});
-    s.cases.push_back({QStringLiteral(BAREWINDOW_PROGRAM), {QStringLiteral("text")}, QString(), -1, false, {}, {}, {}, {}});
+    const QString bare = QStringLiteral(BAREWINDOW_PROGRAM), wortilo = QStringLiteral(WORTILO_PROGRAM);
+    s.cases.emplace_back(bare, QString(), 0);
+    s.cases.emplace_back(bare, QString(), -1, false, QStringList{QStringLiteral("text")});
     for (int n : kFolderSizes) {
         const QString folder = makeFolder(root, n);
-        s.cases.push_back({QStringLiteral(WORTILO_PROGRAM), {}, folder, n, false, {}, {}, {}, {}});
+        s.cases.emplace_back(wortilo, folder, n);
         if (!compareWith.isEmpty())
-            s.cases.push_back({compareWith, {}, folder, n, true, {}, {}, {}, {}});
+            s.cases.emplace_back(compareWith, folder, n, true);
     }
     // Interleaved rounds (bare, 90, 1000, 10000, bare, ...), so that whatever else the machine does
     // falls on every case alike; the first round warms the caches and is not counted.
@@ -259,8 +270,7 @@ Row peakMemory(const StartUp &s, int pictures, bool compared)
 {
     const double wortilo = median(s.find(pictures, compared).peakMiB), bare = median(s.bare().peakMiB);
     Row row{QStringLiteral("peak memory once painted, ") + label(pictures, compared),
-            QString::number(wortilo, 'f', 1) + QStringLiteral(" MiB"), QString::number(bare, 'f', 1) + QStringLiteral(" MiB"),
-            ratioText(wortilo / bare), QString(), std::nullopt};
+            mib(wortilo), mib(bare), ratioText(wortilo / bare), QString(), std::nullopt};
     if (pictures > 0) {
         row.target = QStringLiteral("≤ 1.30×");
         row.met = wortilo / bare <= 1.3;
@@ -319,8 +329,11 @@ Row newWord(const QString &what, const QString &fileName, const QByteArray &byte
 
 Row newWordPhoto(const char *megapixels, QSize size, double targetMs)
 {
-    return newWord(QStringLiteral("new word, %1-MP JPEG (%2 × %3)").arg(QString::fromLatin1(megapixels)).arg(size.width()).arg(size.height()),
-                   QStringLiteral("dasFoto.jpg"), photoJpeg(size.width(), size.height()), targetMs);
+    const QString what = QStringLiteral("new word, %1-MP JPEG (%2 × %3)")
+                             .arg(QString::fromLatin1(megapixels))
+                             .arg(size.width())
+                             .arg(size.height());
+    return newWord(what, QStringLiteral("dasFoto.jpg"), photoJpeg(size.width(), size.height()), targetMs);
 }
 
 // The largest bundled metafile.
@@ -341,7 +354,8 @@ Row insertSortedNouns()
     const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ");
     QStringList nouns;
     for (int i = 0; i < n; ++i)
-        nouns << QStringLiteral("Wort") + letters[i / 841 % 29] + letters[i / 29 % 29].toLower() + letters[i % 29].toLower();
+        nouns << QStringLiteral("Wort") + letters[i / 841 % 29] + letters[i / 29 % 29].toLower()
+                     + letters[i % 29].toLower();
     QRandomGenerator shuffle(13);
     std::shuffle(nouns.begin(), nouns.end(), shuffle);
     std::vector<double> times;
@@ -353,8 +367,8 @@ Row insertSortedNouns()
             insertSorted(sorted, noun);
         times.push_back(t.nsecsElapsed() / 1e6);
     }
-    return {QStringLiteral("insertSorted of %1 nouns, in random order").arg(count(n)), QStringLiteral("median ") + ms(median(times)),
-            {}, {}, {}, std::nullopt};
+    return {QStringLiteral("insertSorted of %1 nouns, in random order").arg(count(n)),
+            QStringLiteral("median ") + ms(median(times)), {}, {}, {}, std::nullopt};
 }
 
 void printTable(const std::vector<Row> &rows)

@@ -5,7 +5,7 @@
 
 #include <QSet>
 #include <algorithm>
-#include <vector>
+#include <iterator>
 
 namespace wortilo {
 
@@ -69,24 +69,18 @@ void WordStore::wortliste(const QStringList &fileNames)
 void WordStore::filtern()
 {
     const QString selected = germanUpper(selectedLetters());
-    std::vector<bool> passes(std::size_t(m_words.size()));
-    qsizetype count = 0;
-    for (qsizetype i = 0; i < m_words.size(); ++i) {
-        const QString upperNoun = m_words[i].upperNoun();
-        passes[std::size_t(i)] = std::all_of(upperNoun.begin(), upperNoun.end(), [&](QChar c) { return selected.contains(c); });
-        count += passes[std::size_t(i)];
-    }
+    auto written = [&selected](const Word &word) {
+        const QString upperNoun = word.upperNoun();
+        return std::all_of(upperNoun.begin(), upperNoun.end(), [&](QChar c) { return selected.contains(c); });
+    };
     // With every letter selected, as at first, the filtered list is the word list itself.
-    if (count == m_words.size()) {
+    if (std::all_of(m_words.begin(), m_words.end(), written)) {
         m_filteredWords = m_words;
     } else {
         m_filteredWords.clear();
-        m_filteredWords.reserve(count);
-        for (qsizetype i = 0; i < m_words.size(); ++i)
-            if (passes[std::size_t(i)])
-                m_filteredWords.append(m_words[i]);
+        std::copy_if(m_words.begin(), m_words.end(), std::back_inserter(m_filteredWords), written);
     }
-    m_label = countLabel(count, QStringLiteral("Nomen"));
+    m_label = countLabel(m_filteredWords.size(), QStringLiteral("Nomen"));
 }
 
 QStringList WordStore::filteredNouns() const
