@@ -232,9 +232,19 @@ Picture Picture::load(const QString &path)
     if (path.isEmpty())
         return unloadable();
     QFile file(path);
-    if (file.size() > kMaxFileBytes || !file.open(QIODevice::ReadOnly))
+    const qint64 size = file.size();
+    if (size > kMaxFileBytes || !file.open(QIODevice::ReadOnly))
         return unloadable();
-    return fromData(file.read(kMaxFileBytes + 1));
+    // One read into a buffer of just the file's size: a phone photo is some 20 MB, and a larger
+    // buffer is fresh memory the system clears at every new word, which took longer than the read.
+    QByteArray bytes(size, Qt::Uninitialized);
+    const qint64 got = file.read(bytes.data(), size);
+    if (got < 0)
+        return unloadable();
+    bytes.truncate(got);
+    if (!file.atEnd()) // it grew since
+        bytes += file.read(kMaxFileBytes + 1 - got);
+    return fromData(bytes);
 }
 
 Picture Picture::fromData(const QByteArray &bytes)
