@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Wortilo's benchmarks as one table: start-up against a bare Qt window of the same size (in
 // this process, and from process start to the first paint), peak memory, presenting a new word,
-// and the German sorted insert. One function per row; run under an X server (bench/run.sh
+// the German sorted insert, and building a Memory board and a letter carpet. One function per row; run under an X server (bench/run.sh
 // starts Xvfb). With --compare PROGRAM, the start-up and memory rows are measured for another
 // build of wortilo too, interleaved in the same run.
 #include "app/form1.h"
@@ -11,6 +11,8 @@
 #include "core/messages.h"
 #include "exercises/wordframe.h"
 #include "firstpaint.h"
+#include "games/memory/memorygame.h"
+#include "games/teppich/carpetgame.h"
 #include "photo.h"
 #include "session/session.h"
 #include "widgets/appicon.h"
@@ -385,6 +387,54 @@ Row insertSortedNouns()
             QStringLiteral("median ") + ms(median(times)), {}, {}, {}, std::nullopt};
 }
 
+// ---- Games --------------------------------------------------------------------------------------
+
+// Median time of one game step on the bundled words, over many runs.
+template <class Step> Row gameStep(const QString &what, Step &&step)
+{
+    SilentMessages messages;
+    SystemClock clock;
+    Session session(messages, QStringLiteral(WORTILO_BILDER), clock);
+    session.bildersuchen();
+    session.loadWords();
+    std::vector<double> times;
+    for (int run = 0; run < 1000; ++run) {
+        QElapsedTimer t;
+        t.start();
+        step(session);
+        times.push_back(t.nsecsElapsed() / 1e3);
+    }
+    return {what, QStringLiteral("median %1 µs, worst %2 µs")
+                      .arg(median(times), 0, 'f', 1)
+                      .arg(*std::max_element(times.begin(), times.end()), 0, 'f', 1),
+            {}, {}, {}, std::nullopt};
+}
+
+// A new Memory board: the pool, nine nouns drawn and laid out twice (the memorising message is
+// answered at once).
+Row memoryBoard()
+{
+    std::unique_ptr<MemoryGame> game;
+    return gameStep(QStringLiteral("a new Memory board (bilder/)"), [&](Session &session) {
+        if (!game)
+            game = std::make_unique<MemoryGame>(session);
+        game->neuesspiel();
+    });
+}
+
+// A new letter carpet: a word drawn and hidden among fillers.
+Row letterCarpet()
+{
+    std::unique_ptr<CarpetGame> game;
+    return gameStep(QStringLiteral("a new letter carpet (bilder/)"), [&](Session &session) {
+        if (!game) {
+            game = std::make_unique<CarpetGame>(session);
+            game->teppichliste();
+        }
+        game->teppichwort();
+    });
+}
+
 void printTable(const std::vector<Row> &rows)
 {
     QTextStream out(stdout);
@@ -430,6 +480,8 @@ int main(int argc, char *argv[])
     rows.push_back([] { return newWordPhoto("48", QSize(8000, 6000), 150); });
     rows.push_back(newWordMetafile);
     rows.push_back(insertSortedNouns);
+    rows.push_back(memoryBoard);
+    rows.push_back(letterCarpet);
 
     std::vector<Row> table;
     for (const auto &row : rows)
