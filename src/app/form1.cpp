@@ -27,6 +27,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <functional>
+#include <type_traits>
 #include <vector>
 
 namespace wortilo {
@@ -91,16 +92,7 @@ Form1::Form1(Session &session, const ActivityTable &activities, QWidget *parent)
     fillBackground(this, kWindowColour);
     buildLayout();
     buildMenu();
-
-    m_colourPanel = new ColourPanel(session, this);
-    m_letterPanel = new LetterPanel(session, this);
-    m_optionsPanel = new OptionsPanel(session, this);
-    m_namePanel = new NamePanel(session, this);
-    connect(m_letterPanel, &LetterPanel::closeRequested, this, [this] { setPanelShown(Panel::Letters, false); });
-    connect(m_optionsPanel, &OptionsPanel::closeRequested, this, [this] { setPanelShown(Panel::Options, false); });
-    connect(m_namePanel, &NamePanel::closeRequested, this, [this] { setPanelShown(Panel::Name, false); });
-    for (Panel p : {Panel::Colours, Panel::Letters, Panel::Options, Panel::Name})
-        setPanelShown(p, false);
+    // The panels are hidden at start-up and made when they are first shown (panel()).
 
     connect(&session, &Session::menuRequested, this, &Form1::backToMenu);
     connect(&session, &Session::wordsChanged, this, &Form1::showWordCount);
@@ -203,7 +195,7 @@ void Form1::buildMenu()
                  return abgeschaltet();
              if (togglePanel(Panel::Name)) {
                  m_filterBox->setChecked(false);
-                 m_namePanel->startEditing();
+                 static_cast<NamePanel *>(panel(Panel::Name))->startEditing();
              }
          }},
     };
@@ -219,15 +211,24 @@ void Form1::buildMenu()
     }
 }
 
-QWidget *Form1::panel(Panel which) const
+QWidget *Form1::panel(Panel which)
 {
+    QWidget *&p = m_panels[std::size_t(which)];
+    if (p)
+        return p;
+    // A panel's own close button hides it.
+    auto closable = [this, which](auto *made) {
+        using PanelType = std::remove_pointer_t<decltype(made)>;
+        connect(made, &PanelType::closeRequested, this, [this, which] { setPanelShown(which, false); });
+        return made;
+    };
     switch (which) {
-    case Panel::Colours: return m_colourPanel;
-    case Panel::Letters: return m_letterPanel;
-    case Panel::Options: return m_optionsPanel;
-    case Panel::Name: return m_namePanel;
+    case Panel::Colours: p = new ColourPanel(m_session, this); break;
+    case Panel::Letters: p = closable(new LetterPanel(m_session, this)); break;
+    case Panel::Options: p = closable(new OptionsPanel(m_session, this)); break;
+    case Panel::Name: p = closable(new NamePanel(m_session, this)); break;
     }
-    return nullptr;
+    return p;
 }
 
 // At most one panel is shown: opening one hides the others.
@@ -242,6 +243,8 @@ bool Form1::togglePanel(Panel which)
 // Panels are shown and hidden by moving them into and out of the client area.
 void Form1::setPanelShown(Panel which, bool shown)
 {
+    if (!shown && !m_panels[std::size_t(which)])
+        return; // never shown: nothing to hide
     QWidget *p = panel(which);
     const PanelPlace &place = kPanelPlaces[int(which)];
     const QPoint at = shown ? place.shown : place.hidden;
@@ -253,8 +256,8 @@ void Form1::setPanelShown(Panel which, bool shown)
 
 bool Form1::panelShown(Panel which) const
 {
-    const QWidget *p = panel(which);
-    return p->isVisibleTo(this) && rect().contains(p->geometry().topLeft());
+    const QWidget *p = m_panels[std::size_t(which)];
+    return p && p->isVisibleTo(this) && rect().contains(p->geometry().topLeft());
 }
 
 bool Form1::startUp()

@@ -12,11 +12,7 @@ class QLabel;
 namespace wortilo {
 
 class ActivityWindow;
-class ColourPanel;
 class Form11;
-class LetterPanel;
-class NamePanel;
-class OptionsPanel;
 class Session;
 
 // Form1: the main window. It shows the session (name, word count, "Filter"), opens the
@@ -54,7 +50,8 @@ private:
     void abgeschaltet();
     // Hides the colour, letter and options panels (not the name panel).
     void tafelnweg();
-    QWidget *panel(Panel which) const;
+    // The panel, made when it is first needed.
+    QWidget *panel(Panel which);
     // Shows the panel and hides the others, or hides it when it is shown; true when now shown.
     bool togglePanel(Panel which);
     void setPanelShown(Panel which, bool shown);
@@ -69,10 +66,7 @@ private:
     QLabel *m_countLabel = nullptr; // Label7
     QLabel *m_dateLabel = nullptr;  // Label8
     QCheckBox *m_filterBox = nullptr; // Check1
-    ColourPanel *m_colourPanel = nullptr;
-    LetterPanel *m_letterPanel = nullptr;
-    OptionsPanel *m_optionsPanel = nullptr;
-    NamePanel *m_namePanel = nullptr;
+    std::array<QWidget *, 4> m_panels{}; // by Panel; null until first shown
 };
 
 } // namespace wortilo

@@ -22,6 +22,11 @@ bool isVowel(QChar c);
 // form without umlaut comes first; a prefix comes before the longer word. <0, 0 or >0.
 int germanCompare(const QString &a, const QString &b);
 
+// A key whose plain order (QString's <) is dictionary order: comparing the keys of two texts
+// gives what germanCompare gives, and equal keys mean germanCompare gives 0. For sorting many
+// texts, each folded once.
+QString germanSortKey(const QString &s);
+
 // Inserts s into the sorted list so that it stays in dictionary order; returns its index.
 int insertSorted(QStringList &list, const QString &s);
 

@@ -30,8 +30,9 @@ public:
 private:
     QString m_path;
     QStringList m_names;
+    QHash<qsizetype, QByteArray> m_storedAs; // index in m_names → name on disk, where not its UTF-8
     int m_undecodable = 0;
-    QHash<QString, QByteArray> m_byEntry; // upper-case NFC name → name as stored on disk
+    mutable QHash<QString, QByteArray> m_byEntry; // upper-case NFC name → name as stored on disk
 };
 
 } // namespace wortilo

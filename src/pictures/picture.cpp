@@ -113,6 +113,9 @@ struct JpegLayout {
     // The decoder keeps the whole picture's coefficients in memory, however small it decodes:
     // a progressive JPEG, or one whose first scan does not carry every colour component.
     bool wholePictureInMemory = false;
+    // Start-of-scan markers from the first scan on. Scan data cannot contain the marker, so the
+    // count is exact unless a segment between scans happens to hold its bytes.
+    qsizetype scans = 0;
 };
 
 JpegLayout jpegLayout(const QByteArray &d)
@@ -149,7 +152,8 @@ JpegLayout jpegLayout(const QByteArray &d)
             // data cannot contain. Searching from the end finds it at once in a whole file.
             const bool ended = d.lastIndexOf("\xFF\xD9") >= pos;
             const int scanComponents = length >= 3 ? byteAt(d, pos + 2) : 0;
-            return {ended, progressive || scanComponents != components};
+            const qsizetype scans = QByteArrayView(d).sliced(pos - 2).count("\xFF\xDA");
+            return {ended, progressive || scanComponents != components, scans};
         }
         pos += length;
     }
@@ -242,7 +246,17 @@ Picture Picture::load(const QString &path)
         ::close(fd);
         return unloadable();
     }
-    return fromData(file.read(kMaxFileBytes + 1));
+    // One read into a buffer of just the file's size: a phone photo is some 20 MB, and a larger
+    // buffer is fresh memory the system clears at every new word, which took longer than the read.
+    const qint64 size = info.st_size;
+    QByteArray bytes(size, Qt::Uninitialized);
+    const qint64 got = file.read(bytes.data(), size);
+    if (got < 0)
+        return unloadable();
+    bytes.truncate(got);
+    if (!file.atEnd()) // it grew since
+        bytes += file.read(kMaxFileBytes + 1 - got);
+    return fromData(bytes);
 }
 
 Picture Picture::fromData(const QByteArray &bytes)
@@ -282,11 +296,15 @@ Picture Picture::fromData(const QByteArray &bytes)
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(true);
-    // Check the size the header claims before anything is allocated.
-    const QSize stored = reader.size();
+    // Check the size the header claims before anything is allocated. Qt gives a top-down BMP
+    // (rows stored from the top) the negative height of its header; bmpComplete has kept that
+    // within kMaxSide.
+    QSize stored = reader.size();
+    if (format == "bmp")
+        stored.setHeight(qAbs(stored.height()));
     if (format == "jpeg") {
         const qint64 limit = jpeg.wholePictureInMemory ? kMaxPixels : kMaxPhotoPixels;
-        if (stored.isEmpty() || qint64(stored.width()) * stored.height() > limit)
+        if (stored.isEmpty() || qint64(stored.width()) * stored.height() > limit || jpeg.scans > kMaxJpegScans)
             return unloadable();
         reader.setScaledSize(photoDecodeSize(stored));
     } else if (!withinLimits(stored)) {

@@ -33,6 +33,10 @@ public:
     // pixels, and sides beyond kMaxSide: a photo of 100 megapixels loads. A JPEG whose decoder
     // has to hold all of the picture (a progressive one) keeps kMaxPixels.
     static constexpr qint64 kMaxPhotoPixels = qint64(1) << 27;
+    // A JPEG may be stored in several scans, each decoded over the whole picture; encoders
+    // write at most a few dozen (libjpeg's progressive ones 6 or 10). A file of thousands of tiny
+    // scans would take minutes to load; at most this many keep the largest picture to seconds.
+    static constexpr int kMaxJpegScans = 64;
 
     // The empty picture.
     Picture() = default;

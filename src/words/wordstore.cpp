@@ -5,6 +5,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <iterator>
 
 namespace wortilo {
 
@@ -52,7 +53,9 @@ void WordStore::wortliste(const QStringList &fileNames)
 {
     const QString allowed = m_letters.join(QString());
     m_words.clear();
+    m_words.reserve(fileNames.size());
     QSet<QString> seen;
+    seen.reserve(fileNames.size());
     for (const QString &name : fileNames) {
         const std::optional<Word> word = Word::fromFileName(name, allowed);
         if (word && !seen.contains(word->entry())) {
@@ -66,18 +69,27 @@ void WordStore::wortliste(const QStringList &fileNames)
 void WordStore::filtern()
 {
     const QString selected = germanUpper(selectedLetters());
-    m_filteredNouns.clear();
-    m_filteredWords.clear();
-    for (const Word &word : m_words) {
+    auto written = [&selected](const Word &word) {
         const QString upperNoun = word.upperNoun();
-        const bool allSelected = std::all_of(upperNoun.begin(), upperNoun.end(),
-                                             [&](QChar c) { return selected.contains(c); });
-        if (allSelected) {
-            m_filteredNouns.append(word.noun());
-            m_filteredWords.append(word);
-        }
+        return std::all_of(upperNoun.begin(), upperNoun.end(), [&](QChar c) { return selected.contains(c); });
+    };
+    // With every letter selected, as at first, the filtered list is the word list itself.
+    if (std::all_of(m_words.begin(), m_words.end(), written)) {
+        m_filteredWords = m_words;
+    } else {
+        m_filteredWords.clear();
+        std::copy_if(m_words.begin(), m_words.end(), std::back_inserter(m_filteredWords), written);
     }
-    m_label = countLabel(m_filteredNouns.size(), QStringLiteral("Nomen"));
+    m_label = countLabel(m_filteredWords.size(), QStringLiteral("Nomen"));
+}
+
+QStringList WordStore::filteredNouns() const
+{
+    QStringList nouns;
+    nouns.reserve(m_filteredWords.size());
+    for (const Word &word : m_filteredWords)
+        nouns.append(word.noun());
+    return nouns;
 }
 
 bool WordStore::setFilter(bool on)
@@ -85,7 +97,7 @@ bool WordStore::setFilter(bool on)
     if (on == m_filter)
         return false;
     m_filter = on;
-    const qsizetype count = m_filteredNouns.size();
+    const qsizetype count = m_filteredWords.size();
     m_label = count == 1 ? QStringLiteral(" 1 Wort ") : countLabel(count, QStringLiteral("Wörter"));
     if (count == 0) {
         m_filter = false; // the switch ends off without running these steps again

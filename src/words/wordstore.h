@@ -33,9 +33,10 @@ public:
     void wortliste(const QStringList &fileNames);
     const QList<Word> &words() const { return m_words; }
 
-    // Rebuilds the filtered noun list from the word list and the selection; sets the count label.
+    // Rebuilds the filtered list from the word list and the selection; sets the count label.
     void filtern();
-    const QStringList &filteredNouns() const { return m_filteredNouns; }
+    // The nouns of the filtered list.
+    QStringList filteredNouns() const;
 
     // The "Filter" switch. Changing it sets the count label to the filtered count with "Wörter";
     // when that count is 0 it returns true (the caller shows the message) and the switch ends off.
@@ -51,8 +52,7 @@ private:
     QStringList m_letters;
     QVector<bool> m_selected;
     QList<Word> m_words;
-    QStringList m_filteredNouns;
-    QList<Word> m_filteredWords;
+    QList<Word> m_filteredWords; // the words written with the selected letters only
     bool m_filter = false;
     QString m_label = QStringLiteral("Nomen");
 };

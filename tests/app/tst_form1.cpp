@@ -64,10 +64,18 @@ struct Fixture {
     QPushButton *button(const char *name) const { return menu->findChild<QPushButton *>(QString::fromLatin1(name)); }
     template <class T> T *child(const char *name) const { return menu->findChild<T *>(QString::fromLatin1(name)); }
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    // Sets a switch as a teacher does: on the options panel, which is closed again.
+    void setOption(const char *name, bool on)
+    {
+        click("Command21");
+        child<QCheckBox>(name)->setChecked(on);
+        click("Command23");
+    }
+    // A panel that was never shown has not been made.
     bool panelShown(const char *name) const
     {
         QWidget *panel = child<QWidget>(name);
-        return panel->isVisible() && menu->rect().contains(panel->geometry().topLeft());
+        return panel && panel->isVisible() && menu->rect().contains(panel->geometry().topLeft());
     }
     QTemporaryDir dir;
     FakeMessages messages;
@@ -223,7 +231,7 @@ void TestForm1::windowSwitching()
     Fixture f(words(3));
     QVERIFY(f.menu->startUp());
     f.menu->show();
-    f.child<QCheckBox>("Check3")->setChecked(true);
+    f.setOption("Check3", true);
     f.click("Command9"); // name panel
     QVERIFY(f.panelShown("Picture6"));
     f.click("Command2");
@@ -313,6 +321,17 @@ void TestForm1::settingsRoundTrip()
         QVERIFY(!f.session->confirmationsOn());
         QCOMPARE(f.session->words().selectedLetters(), QStringLiteral("AÄBSßUÜ"));
         f.menu->show();
+        // the panels, made when first opened, show what was read
+        f.click("Command4");
+        for (const auto &[bar, value] : {std::pair("VScroll1", 20), std::pair("VScroll2", 40), std::pair("VScroll3", 255)})
+            QCOMPARE(f.child<QScrollBar>(bar)->value(), value);
+        f.click("Command8");
+        QString selected;
+        const QListWidget *letters = f.child<QListWidget>("List1");
+        for (int i = 0; i < letters->count(); ++i)
+            if (letters->item(i)->isSelected())
+                selected += letters->item(i)->text();
+        QCOMPARE(selected, QStringLiteral("AÄBSßUÜ"));
         if (viaCloseBox) {
             f.menu->close();
         } else {
@@ -381,6 +400,8 @@ void TestForm1::damagedSettings()
     QFETCH(QString, letters);
     Fixture f(words(3), ini);
     QVERIFY(f.menu->startUp());
+    f.menu->show();
+    f.click("Command21"); // the options panel shows the switches read
     QString shown;
     for (const char *name : {"Check2", "Check3", "Check4", "Check5"})
         shown += f.child<QCheckBox>(name)->isChecked() ? u'1' : u'0';
@@ -391,7 +412,6 @@ void TestForm1::damagedSettings()
     QCOMPARE(f.session->words().selectedLetters(), letters);
     QCOMPARE(f.messages.count(), 0);
     // quitting writes a complete file again
-    f.menu->show();
     f.menu->close();
     QCOMPARE(f.ini().count("\r\n"), 10);
 }
@@ -431,7 +451,7 @@ void TestForm1::switchedOffOptions()
     Fixture f(words(3));
     QVERIFY(f.menu->startUp());
     f.menu->show();
-    f.child<QCheckBox>("Check5")->setChecked(false);
+    f.setOption("Check5", false);
     for (const char *name : {"Command4", "Command8", "Command9"}) {
         f.click(name);
         QCOMPARE(f.messages.last().caption, QStringLiteral("Optionen"));
@@ -447,7 +467,7 @@ void TestForm1::colourPick()
     Fixture f(words(3));
     QVERIFY(f.menu->startUp());
     f.menu->show();
-    f.child<QCheckBox>("Check3")->setChecked(true);
+    f.setOption("Check3", true);
     f.click("Command4");
     auto *panel = f.child<QWidget>("Picture3");
     QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(30, 47)); // x 450, y 705 twips
@@ -476,6 +496,9 @@ void TestForm1::backgroundScrollBars()
     Fixture f(words(3));
     QVERIFY(f.menu->startUp());
     QCOMPARE(f.session->background(), QColor(0, 0, 0));
+    f.menu->show();
+    f.setOption("Check3", true);
+    f.click("Command4");
     for (const char *name : {"VScroll1", "VScroll2", "VScroll3"})
         f.child<QScrollBar>(name)->setValue(255);
     QCOMPARE(f.session->background(), QColor(255, 255, 255));
@@ -545,7 +568,7 @@ void TestForm1::letterPanelAndFilter()
     Fixture f({"derHund.jpg", "dieKatze.bmp", "dasUfo.gif", "dasEi.jpg"});
     QVERIFY(f.menu->startUp());
     f.menu->show();
-    f.child<QCheckBox>("Check4")->setChecked(true);
+    f.setOption("Check4", true);
     f.click("Command8");
     auto *letters = f.child<QListWidget>("List1");
     auto *nouns = f.child<QListWidget>("List3");

@@ -60,6 +60,8 @@ void TestGermanText::dictionaryOrder_data()
     QTest::newRow("ss before ß") << "Masse" << "Maße";
     QTest::newRow("ö as o") << "Löwe" << "Lupe";
     QTest::newRow("ü as u") << "Hund" << "Hüte";
+    QTest::newRow("a later letter outweighs an umlaut") << "Ärger" << "Arm";
+    QTest::newRow("ß before a later letter") << "Maß" << "Massel";
 }
 
 void TestGermanText::dictionaryOrder()
@@ -69,6 +71,10 @@ void TestGermanText::dictionaryOrder()
     QVERIFY(germanCompare(lower, higher) < 0);
     QVERIFY(germanCompare(higher, lower) > 0);
     QCOMPARE(germanCompare(lower, lower), 0);
+    // the sort key orders alike, and ties where the comparison does (letter case)
+    QVERIFY(germanSortKey(lower) < germanSortKey(higher));
+    QCOMPARE(germanCompare(germanUpper(lower), lower), 0);
+    QCOMPARE(germanSortKey(germanUpper(lower)), germanSortKey(lower));
 }
 
 void TestGermanText::sortedInsertion()

@@ -24,6 +24,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <memory>
+
 using namespace wortilo;
 using wortilo::test::FakeHost;
 
@@ -191,10 +193,11 @@ private Q_SLOTS:
         checkSlots();
 
         // A finger drags the same way.
-        QPointingDevice *finger = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
-        QTest::touchEvent(&window, finger).press(0, centreIn(window, slots[1]), &window);
-        QTest::touchEvent(&window, finger).move(0, centreIn(window, slots[3]), &window);
-        QTest::touchEvent(&window, finger).release(0, centreIn(window, slots[3]), &window);
+        // (Qt registers the device but never deletes it.)
+        const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen));
+        QTest::touchEvent(&window, finger.get()).press(0, centreIn(window, slots[1]), &window);
+        QTest::touchEvent(&window, finger.get()).move(0, centreIn(window, slots[3]), &window);
+        QTest::touchEvent(&window, finger.get()).release(0, centreIn(window, slots[3]), &window);
         order.swapItemsAt(1, 3);
         QCOMPARE(game.slotOrder(), order);
 

@@ -38,10 +38,14 @@ void TestFolder::listsPicturesInOrder()
     for (const QString &name : {QStringLiteral("derBus.gif"), QStringLiteral("derBär.gif")})
         touchRaw(dir.path(), name.toUtf8());
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner.bmp"))); // a folder is no picture
+    // A link to a picture is one; a link to nothing or to a folder is not.
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("zebra.BMP")), dir.filePath(QStringLiteral("link.bmp"))));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("weg.bmp")), dir.filePath(QStringLiteral("nichts.bmp"))));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("ordner.bmp")), dir.filePath(QStringLiteral("ordnerlink.gif"))));
     PictureFolder folder(dir.path());
     folder.scan();
     QCOMPARE(folder.pictureFiles(),
-             (QStringList{"Apfel.jpg", "auto.wmf", "banane.Gif", "derBär.gif", "derBus.gif", "zebra.BMP"}));
+             (QStringList{"Apfel.jpg", "auto.wmf", "banane.Gif", "derBär.gif", "derBus.gif", "link.bmp", "zebra.BMP"}));
     QVERIFY(folder.hasPictureFiles());
 }
 

@@ -91,10 +91,31 @@ QByteArray placeableMetafile(int width, int height, int unitsPerInch)
 
 const QColor kFill(0, 0, 255), kBlock(255, 255, 0), kMarker(255, 0, 0);
 
+// The picture as a top-down BMP (rows stored from the top, told by a negative height), as some
+// programs write it: Qt writes bottom-up, so the picture is mirrored and its height negated.
+QByteArray topDownBmp(const QImage &image)
+{
+    QByteArray bmp = encode(image.mirrored(), "BMP");
+    const qint32 height = -image.height();
+    for (int i = 0; i < 4; ++i)
+        bmp[22 + i] = char((quint32(height) >> (8 * i)) & 0xFF);
+    return bmp;
+}
+
 bool near(QRgb a, QColor b, int tolerance = 40)
 {
     return qAbs(qRed(a) - b.red()) <= tolerance && qAbs(qGreen(a) - b.green()) <= tolerance
            && qAbs(qBlue(a) - b.blue()) <= tolerance;
+}
+
+// The JPEG with its last scan repeated until it has the given number of scans (each one is
+// decoded over the whole picture again).
+QByteArray withScans(const QByteArray &jpeg, int scans)
+{
+    const qsizetype end = jpeg.size() - 2; // the end-of-image marker
+    const qsizetype last = jpeg.lastIndexOf("\xFF\xDA");
+    const qsizetype had = jpeg.count("\xFF\xDA");
+    return jpeg.left(end) + jpeg.mid(last, end - last).repeated(scans - had) + jpeg.right(2);
 }
 
 } // namespace
@@ -144,6 +165,7 @@ private Q_SLOTS:
         QTest::newRow("wide beyond 16 bits") << QByteArray("BMP") << "dieBrücke.bmp" << QSize(2185, 4) << QByteArray("bmp") << true;
         QTest::newRow("high beyond 16 bits") << QByteArray("JPEG") << "derMast.jpg" << QSize(8, 3000) << QByteArray("jpeg") << false;
         QTest::newRow("both beyond 16 bits") << QByteArray("BMP") << "dasFeld.bmp" << QSize(2300, 2200) << QByteArray("bmp") << true;
+        QTest::newRow("top-down bmp") << QByteArray("top-down") << "dasDach.bmp" << QSize(40, 30) << QByteArray("bmp") << true;
     }
     void formats()
     {
@@ -155,6 +177,7 @@ private Q_SLOTS:
         const QImage image = makeImage(pixels.width(), pixels.height());
         const QByteArray bytes = writeAs == "GIF"           ? encodeGif(image)
                                  : writeAs == "progressive" ? encodeProgressiveJpeg(image)
+                                 : writeAs == "top-down"    ? topDownBmp(image)
                                                             : encode(image, writeAs.constData());
         const Picture picture = Picture::load(file(name, bytes));
         QVERIFY(picture.isLoaded());
@@ -273,6 +296,8 @@ private Q_SLOTS:
         QTest::newRow("jpeg bomb 60000 x 60000") << jpegClaiming(jpeg, 60000, 60000);
         // A progressive JPEG is held whole while decoding, so it gets no more room than a BMP.
         QTest::newRow("progressive jpeg claiming 48 megapixels") << jpegClaiming(encodeProgressiveJpeg(image), 8000, 6000);
+        // Thousands of scans of a few bytes each would keep the loader busy for minutes.
+        QTest::newRow("jpeg with too many scans") << withScans(encodeProgressiveJpeg(image), Picture::kMaxJpegScans + 1);
         QTest::newRow("wider than the limit") << encode(makeImage(Picture::kMaxSide + 1, 2), "BMP");
         QTest::newRow("png is not a vocabulary format") << encode(image, "PNG");
         QTest::newRow("bytes of a metafile header only") << QByteArray::fromHex("d7cdc69a0000");

@@ -1,0 +1,491 @@
+// SPDX-License-Identifier: MIT
+// Wortilo's benchmarks as one table: start-up against a bare Qt window of the same size (in
+// this process, and from process start to the first paint), peak memory, presenting a new word,
+// the German sorted insert, and building a Memory board and a letter carpet. One function per row; run under an X server (bench/run.sh
+// starts Xvfb). With --compare PROGRAM, the start-up and memory rows are measured for another
+// build of wortilo too, interleaved in the same run.
+#include "app/form1.h"
+#include "app/translations.h"
+#include "core/clock.h"
+#include "core/germantext.h"
+#include "core/messages.h"
+#include "exercises/wordframe.h"
+#include "firstpaint.h"
+#include "games/memory/memorygame.h"
+#include "games/teppich/carpetgame.h"
+#include "photo.h"
+#include "session/session.h"
+#include "widgets/appicon.h"
+#include "widgets/fonts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <algorithm>
+#include <ctime>
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+using namespace wortilo;
+
+namespace {
+
+constexpr int kStartRounds = 15;  // interleaved rounds of start-up, after one that is not counted
+constexpr int kNewWordRuns = 100; // new words per picture, after one that is not counted
+const int kFolderSizes[] = {90, 1000, 10000};
+const QSize kLandscape(353, 257);
+
+// One line of the table. Figures without a bare-window counterpart leave bare and ratio empty.
+struct Row {
+    QString what, result, bare, ratio, target;
+    std::optional<bool> met;
+};
+
+double median(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+QString ms(double value)
+{
+    return QString::number(value, 'f', value < 10 ? 1 : 0) + QStringLiteral(" ms");
+}
+
+QString mib(double value)
+{
+    return QString::number(value, 'f', 1) + QStringLiteral(" MiB");
+}
+
+QString ratioText(double ratio)
+{
+    return QString::number(ratio, 'f', 2) + u'×';
+}
+
+QString count(int n)
+{
+    return QLocale(QLocale::English).toString(n);
+}
+
+class SilentMessages : public Messages
+{
+public:
+    Answer show(const QString &, const QString &, Buttons, Answer defaultButton) override { return defaultButton; }
+};
+
+// The processor time of this thread so far, which other work on the machine does not lengthen.
+double threadCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// ---- Picture folders --------------------------------------------------------------------------
+
+// The bundled pictures (90 words), or n empty files with valid word names (derWortAAB.bmp ...):
+// nothing is decoded at start-up, so their content does not matter. Each folder gets the bundled
+// WORTILO.INI, with every letter selected.
+QString makeFolder(const QTemporaryDir &root, int n)
+{
+    const QDir bundled(QStringLiteral(WORTILO_BILDER));
+    const QString path = root.filePath(QStringLiteral("bilder-%1").arg(n));
+    QDir().mkpath(path);
+    const QDir dir(path);
+    if (n == 90) {
+        for (const QString &name : bundled.entryList(QDir::Files))
+            QFile::copy(bundled.filePath(name), dir.filePath(name));
+        return path;
+    }
+    QFile::copy(bundled.filePath(QStringLiteral("WORTILO.INI")), dir.filePath(QStringLiteral("WORTILO.INI")));
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ");
+    const char *const articles[] = {"der", "die", "das"};
+    const char *const extensions[] = {".bmp", ".jpg", ".gif", ".wmf"};
+    for (int i = 0; i < n; ++i) {
+        const qsizetype l = letters.size();
+        const QString name = QString::fromLatin1(articles[i % 3]) + QStringLiteral("Wort") + letters[i / (l * l) % l]
+                             + letters[i / l % l] + letters[i % l] + QString::fromLatin1(extensions[i % 4]);
+        QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+    }
+    return path;
+}
+
+// ---- Start-up ---------------------------------------------------------------------------------
+
+// Shows a window and returns once its first paint is done (or after 10 s).
+void showAndWaitForPaint(QWidget &window)
+{
+    struct PaintSpy : QObject {
+        bool painted = false;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            painted |= event->type() == QEvent::Paint;
+            return false;
+        }
+    } spy;
+    window.installEventFilter(&spy);
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!spy.painted && waited.elapsed() < 10000) {
+        QTimer::singleShot(50, [] {}); // wakes the wait below if nothing else does
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    window.removeEventFilter(&spy);
+}
+
+// The start-up of one case, timed in this process: from making the session to the main window's
+// first paint; for the bare window, from making it to its first paint. Wall and processor time.
+std::pair<double, double> startInProcess(const QString &folder)
+{
+    const double cpuStart = threadCpuMs();
+    QElapsedTimer t;
+    t.start();
+    if (folder.isEmpty()) {
+        QWidget bare;
+        bare.resize(711, 434);
+        showAndWaitForPaint(bare);
+        return {t.nsecsElapsed() / 1e6, threadCpuMs() - cpuStart};
+    }
+    SilentMessages messages;
+    SystemClock clock;
+    Session session(messages, folder, clock);
+    Form1 menu(session);
+    menu.startUp();
+    showAndWaitForPaint(menu);
+    return {t.nsecsElapsed() / 1e6, threadCpuMs() - cpuStart};
+}
+
+// The ratio of the wall times (medians), with that of the processor times beside it.
+QString ratios(const std::vector<double> &wall, const std::vector<double> &cpu, const std::vector<double> &bareWall,
+               const std::vector<double> &bareCpu)
+{
+    return QStringLiteral("%1 (CPU %2)")
+        .arg(ratioText(median(wall) / median(bareWall)), ratioText(median(cpu) / median(bareCpu)));
+}
+
+// What the start-up rows are made of, measured once for all of them.
+struct StartUp {
+    struct Case {
+        Case(const QString &program, const QString &folder, int pictures, bool compared = false,
+             const QStringList &arguments = {})
+            : program(program), arguments(arguments), folder(folder), pictures(pictures), compared(compared)
+        {
+        }
+        QString program; // the bare window's or a wortilo build
+        QStringList arguments;
+        QString folder;   // empty for the bare window
+        int pictures;     // the bare window: 0, with a line of text: -1
+        bool compared;    // the build given with --compare
+        std::vector<double> inProcess, inProcessCpu, painted, cpu, peakMiB;
+    };
+    std::vector<Case> cases; // the bare window first
+    const Case &bare() const { return cases.front(); }
+    const Case &find(int pictures, bool compared) const
+    {
+        for (const Case &c : cases)
+            if (c.pictures == pictures && c.compared == compared)
+                return c;
+        return bare();
+    }
+};
+
+StartUp measureStartUp(const QTemporaryDir &root, const QString &compareWith)
+{
+    StartUp s;
+    const QString bare = QStringLiteral(BAREWINDOW_PROGRAM), wortilo = QStringLiteral(WORTILO_PROGRAM);
+    s.cases.emplace_back(bare, QString(), 0);
+    s.cases.emplace_back(bare, QString(), -1, false, QStringList{QStringLiteral("text")});
+    for (int n : kFolderSizes) {
+        const QString folder = makeFolder(root, n);
+        s.cases.emplace_back(wortilo, folder, n);
+        if (!compareWith.isEmpty())
+            s.cases.emplace_back(compareWith, folder, n, true);
+    }
+    // Interleaved rounds (bare, 90, 1000, 10000, bare, ...), so that whatever else the machine does
+    // falls on every case alike; the first round warms the caches and is not counted.
+    for (int round = 0; round <= kStartRounds; ++round)
+        for (StartUp::Case &c : s.cases)
+            if (!c.compared && c.pictures >= 0) {
+                const auto [wall, cpu] = startInProcess(c.folder);
+                if (round > 0) {
+                    c.inProcess.push_back(wall);
+                    c.inProcessCpu.push_back(cpu);
+                }
+            }
+    FirstPaintWatcher watcher;
+    if (!watcher.isValid()) {
+        QTextStream(stderr) << "No X server with the Damage extension: start-up to first paint not measured\n";
+        return s;
+    }
+    for (int round = 0; round <= kStartRounds; ++round)
+        for (StartUp::Case &c : s.cases) {
+            const FirstPaintWatcher::Launch launch =
+                watcher.launch(c.program, c.arguments, c.folder.isEmpty() ? root.path() : c.folder);
+            if (!launch.ok)
+                QTextStream(stderr) << "No first paint: " << c.program << " in " << c.folder << '\n';
+            else if (round > 0) {
+                c.cpu.push_back(launch.cpuMs);
+                c.painted.push_back(launch.paintedMs);
+                c.peakMiB.push_back(launch.peakMiB);
+            }
+        }
+    return s;
+}
+
+QString label(int pictures, bool compared)
+{
+    if (pictures < 0)
+        return QStringLiteral("bare window with one line of text (for the font system's start)");
+    return count(pictures) + QStringLiteral(" pictures") + (compared ? QStringLiteral(" (compared build)") : QString());
+}
+
+// The processor time is given too: it is what other work on the machine does not lengthen.
+Row startUpInProcess(const StartUp &s, int pictures)
+{
+    auto figure = [](const StartUp::Case &c) {
+        return QStringLiteral("%1 (CPU %2)").arg(ms(median(c.inProcess)), ms(median(c.inProcessCpu)));
+    };
+    const StartUp::Case &c = s.find(pictures, false);
+    return {QStringLiteral("start-up in process, ") + label(pictures, false), figure(c), figure(s.bare()),
+            ratios(c.inProcess, c.inProcessCpu, s.bare().inProcess, s.bare().inProcessCpu), QString(), std::nullopt};
+}
+
+// Target: the ratio to the bare window, when there is one for this folder size. The processor
+// time the process took until then is given too.
+Row startUpToFirstPaint(const StartUp &s, int pictures, bool compared)
+{
+    const StartUp::Case &c = s.find(pictures, compared);
+    const double wortilo = median(c.painted), bare = median(s.bare().painted);
+    const double target = pictures == 1000 ? 1.15 : pictures == 10000 ? 1.4 : 0;
+    auto figure = [](const StartUp::Case &c) {
+        return QStringLiteral("%1 (CPU %2)").arg(ms(median(c.painted)), ms(median(c.cpu)));
+    };
+    Row row{QStringLiteral("process start to first paint, ") + label(pictures, compared), figure(c),
+            figure(s.bare()), ratios(c.painted, c.cpu, s.bare().painted, s.bare().cpu), QString(), std::nullopt};
+    if (target > 0) {
+        row.target = QStringLiteral("≤ ") + ratioText(target);
+        row.met = wortilo / bare <= target;
+    }
+    return row;
+}
+
+Row peakMemory(const StartUp &s, int pictures, bool compared)
+{
+    const double wortilo = median(s.find(pictures, compared).peakMiB), bare = median(s.bare().peakMiB);
+    Row row{QStringLiteral("peak memory once painted, ") + label(pictures, compared),
+            mib(wortilo), mib(bare), ratioText(wortilo / bare), QString(), std::nullopt};
+    if (pictures > 0) {
+        row.target = QStringLiteral("≤ 1.30×");
+        row.met = wortilo / bare <= 1.3;
+    }
+    return row;
+}
+
+// ---- Presenting a new word --------------------------------------------------------------------
+
+// A new word in the exercise frame, as ">>" shows it: neueswort (draw, load the picture, fit it)
+// and wortzeigen (the strip), then the picture rendered at its frame's size as the window paints
+// it. The folder holds just this picture; median and worst of kNewWordRuns.
+Row newWord(const QString &what, const QString &fileName, const QByteArray &bytes, double targetMs)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(fileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {what, QStringLiteral("could not write the picture"), {}, {}, {}, false};
+    file.close();
+    SilentMessages messages;
+    SystemClock clock;
+    Session session(messages, dir.path(), clock);
+    session.bildersuchen();
+    session.loadWords();
+    WordFrame frame(session, StripStyle::Spaced);
+    bool shown = true;
+    auto present = [&] {
+        frame.presentNewWord();
+        const bool landscape = frame.portraitFrame().isEmpty();
+        const Picture &picture = landscape ? frame.landscapeFrame() : frame.portraitFrame();
+        shown &= !picture.render(landscape ? kLandscape : kLandscape.transposed()).isNull();
+    };
+    present(); // the first one loads the image format plugins
+    std::vector<double> times, cpu;
+    for (int i = 0; i < kNewWordRuns; ++i) {
+        const double cpuStart = threadCpuMs();
+        QElapsedTimer t;
+        t.start();
+        present();
+        times.push_back(t.nsecsElapsed() / 1e6);
+        cpu.push_back(threadCpuMs() - cpuStart);
+    }
+    const double med = median(times);
+    Row row{what,
+            QStringLiteral("median %1, worst %2 (CPU %3)")
+                .arg(ms(med), ms(*std::max_element(times.begin(), times.end())), ms(median(cpu))),
+            {}, {}, {}, std::nullopt};
+    if (!shown)
+        row.result += QStringLiteral(" (not shown!)");
+    if (targetMs > 0) {
+        row.target = QStringLiteral("median < ") + ms(targetMs);
+        row.met = shown && med < targetMs;
+    }
+    return row;
+}
+
+Row newWordPhoto(const char *megapixels, QSize size, double targetMs)
+{
+    const QString what = QStringLiteral("new word, %1-MP JPEG (%2 × %3)")
+                             .arg(QString::fromLatin1(megapixels))
+                             .arg(size.width())
+                             .arg(size.height());
+    return newWord(what, QStringLiteral("dasFoto.jpg"), photoJpeg(size.width(), size.height()), targetMs);
+}
+
+// The largest bundled metafile.
+Row newWordMetafile()
+{
+    const QDir bundled(QStringLiteral(WORTILO_BILDER));
+    const QString largest = bundled.entryList({QStringLiteral("*.wmf")}, QDir::Files, QDir::Size).value(0);
+    QFile file(bundled.filePath(largest));
+    file.open(QIODevice::ReadOnly);
+    return newWord(QStringLiteral("new word, WMF (bilder/") + largest + u')', largest, file.readAll(), 0);
+}
+
+// ---- Word lists -------------------------------------------------------------------------------
+
+Row insertSortedNouns()
+{
+    const int n = 10000;
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ");
+    QStringList nouns;
+    for (int i = 0; i < n; ++i)
+        nouns << QStringLiteral("Wort") + letters[i / 841 % 29] + letters[i / 29 % 29].toLower()
+                     + letters[i % 29].toLower();
+    QRandomGenerator shuffle(13);
+    std::shuffle(nouns.begin(), nouns.end(), shuffle);
+    std::vector<double> times;
+    for (int run = 0; run < 9; ++run) {
+        QElapsedTimer t;
+        t.start();
+        QStringList sorted;
+        for (const QString &noun : std::as_const(nouns))
+            insertSorted(sorted, noun);
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return {QStringLiteral("insertSorted of %1 nouns, in random order").arg(count(n)),
+            QStringLiteral("median ") + ms(median(times)), {}, {}, {}, std::nullopt};
+}
+
+// ---- Games --------------------------------------------------------------------------------------
+
+// Median time of one game step on the bundled words, over many runs.
+template <class Step> Row gameStep(const QString &what, Step &&step)
+{
+    SilentMessages messages;
+    SystemClock clock;
+    Session session(messages, QStringLiteral(WORTILO_BILDER), clock);
+    session.bildersuchen();
+    session.loadWords();
+    std::vector<double> times;
+    for (int run = 0; run < 1000; ++run) {
+        QElapsedTimer t;
+        t.start();
+        step(session);
+        times.push_back(t.nsecsElapsed() / 1e3);
+    }
+    return {what, QStringLiteral("median %1 µs, worst %2 µs")
+                      .arg(median(times), 0, 'f', 1)
+                      .arg(*std::max_element(times.begin(), times.end()), 0, 'f', 1),
+            {}, {}, {}, std::nullopt};
+}
+
+// A new Memory board: the pool, nine nouns drawn and laid out twice (the memorising message is
+// answered at once).
+Row memoryBoard()
+{
+    std::unique_ptr<MemoryGame> game;
+    return gameStep(QStringLiteral("a new Memory board (bilder/)"), [&](Session &session) {
+        if (!game)
+            game = std::make_unique<MemoryGame>(session);
+        game->neuesspiel();
+    });
+}
+
+// A new letter carpet: a word drawn and hidden among fillers.
+Row letterCarpet()
+{
+    std::unique_ptr<CarpetGame> game;
+    return gameStep(QStringLiteral("a new letter carpet (bilder/)"), [&](Session &session) {
+        if (!game) {
+            game = std::make_unique<CarpetGame>(session);
+            game->teppichliste();
+        }
+        game->teppichwort();
+    });
+}
+
+void printTable(const std::vector<Row> &rows)
+{
+    QTextStream out(stdout);
+    out << "| benchmark | result | bare window | ratio | target |\n|---|--:|--:|--:|---|\n";
+    for (const Row &r : rows) {
+        QString target = r.target;
+        if (r.met)
+            target += *r.met ? QStringLiteral(": met") : QStringLiteral(": **missed**");
+        out << "| " << r.what << " | " << r.result << " | " << r.bare << " | " << r.ratio << " | " << target << " |\n";
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // Once per process, as main.cpp does: not part of a window's start-up.
+    QApplication::setApplicationName(QStringLiteral("Wortilo"));
+    QApplication::setWindowIcon(appIcon());
+    installGermanTranslations(app);
+    installFontSubstitutes();
+    const QStringList args = QApplication::arguments();
+    const qsizetype compareAt = args.indexOf(QStringLiteral("--compare"));
+    const QString compareWith = compareAt > 0 ? QFileInfo(args.value(compareAt + 1)).absoluteFilePath() : QString();
+
+    QTemporaryDir root;
+    const StartUp startUp = measureStartUp(root, compareWith);
+    std::vector<std::function<Row()>> rows;
+    for (int n : kFolderSizes)
+        rows.push_back([&, n] { return startUpInProcess(startUp, n); });
+    rows.push_back([&] { return startUpToFirstPaint(startUp, -1, false); });
+    for (bool compared : {false, true})
+        for (int n : kFolderSizes)
+            if (!compared || !compareWith.isEmpty())
+                rows.push_back([&, n, compared] { return startUpToFirstPaint(startUp, n, compared); });
+    rows.push_back([&] { return peakMemory(startUp, -1, false); });
+    for (bool compared : {false, true})
+        for (int n : kFolderSizes)
+            if (!compared || !compareWith.isEmpty())
+                rows.push_back([&, n, compared] { return peakMemory(startUp, n, compared); });
+    rows.push_back([] { return newWordPhoto("1", QSize(1155, 866), 16); });
+    rows.push_back([] { return newWordPhoto("48", QSize(8000, 6000), 150); });
+    rows.push_back(newWordMetafile);
+    rows.push_back(insertSortedNouns);
+    rows.push_back(memoryBoard);
+    rows.push_back(letterCarpet);
+
+    std::vector<Row> table;
+    for (const auto &row : rows)
+        table.push_back(row());
+    printTable(table);
+    return 0;
+}
