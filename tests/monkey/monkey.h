@@ -34,12 +34,21 @@ namespace wortilo::test {
 // anywhere in the visible window, drags, the mouse wheel, typed letters and keys to the focused
 // control, timer ticks, a window's border dragged, close boxes, context menus, every message box
 // answered OK, Yes or No, and now and then the input that gets an activity on (the right word,
-// letter, cell, picture or drag). After every step it checks what must hold
-// whatever the child does; "Beenden" or the main window's close box end the run, which is then
-// checked (WORTILO.INI written whole and read back the same) and started afresh.
+// letter, cell, picture or drag). After every step it checks what must hold whatever the child
+// does:
+//  - exactly one window is visible: the main window, one activity window or the usage view;
+//  - no box is left open, none opened while another was open, no other modal window opened;
+//  - no timer runs while the catch game's window is not visible;
+//  - the usage lists only grow, unless a name was confirmed or the usage view closed by its
+//    close box, and the usage view shows what was recorded;
+//  - the main window's word count and "Filter" show the session's;
+//  - "Beenden" or the main window's close box end the run with no window left, WORTILO.INI
+//    written whole (ten lines) with the settings the program had, and the next start (the run
+//    goes on with a fresh main window) reads the same settings back.
+// A step that never ends is reported by a watchdog.
 //
 // Everything random comes from one seeded generator and the clock is the test's, so a seed
-// replays a run exactly.
+// replays a run (only Qt's own timers, such as a scroll bar's repeat while held, run on real time).
 class Monkey
 {
 public:
