@@ -148,8 +148,6 @@ Fang::Fang(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(s
     connect(m_game.get(), &CatchGame::wordListChanged, this, &Fang::showWordList);
     connect(m_game.get(), &CatchGame::fieldChanged, this, &Fang::fangzeichnen);
     connect(m_game.get(), &CatchGame::stateChanged, this, &Fang::showState);
-
-    qApp->installEventFilter(this);
 }
 
 Fang::~Fang() = default;
@@ -177,8 +175,16 @@ bool Fang::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
+void Fang::showEvent(QShowEvent *event)
+{
+    // The arrow keys and Escape are seen before the focused control, only while the window shows.
+    qApp->installEventFilter(this);
+    ActivityWindow::showEvent(event);
+}
+
 void Fang::hideEvent(QHideEvent *event)
 {
+    qApp->removeEventFilter(this);
     // However the window is left or hidden, no game goes on behind it.
     m_game->fangstopp();
     ActivityWindow::hideEvent(event);

@@ -34,6 +34,7 @@ protected:
     // The window sees every key before the control that has the focus: the arrow keys steer
     // the figure and Escape leaves, wherever the focus is.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
