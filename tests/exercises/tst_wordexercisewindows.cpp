@@ -103,14 +103,7 @@ class TestWordExerciseWindows : public QObject
 private:
     testpictures::PictureDir m_pictures;
 
-    FakeHost hostWith(const QStringList &entries)
-    {
-        FakeHost host;
-        host.entries = entries;
-        host.folder = PictureFolder(m_pictures.path());
-        host.folder.scan();
-        return host;
-    }
+    FakeHost hostWith(const QStringList &entries) { return FakeHost::withPictures(m_pictures.path(), entries); }
 
     // Presses ">>" until the window presents the noun.
     bool presentNoun(TypingWindow &window, const QString &noun)

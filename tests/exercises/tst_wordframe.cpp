@@ -50,14 +50,7 @@ class TestWordFrame : public QObject
 
 private:
     testpictures::PictureDir m_pictures;
-    FakeHost hostWith(const QStringList &entries)
-    {
-        FakeHost host;
-        host.entries = entries;
-        host.folder = PictureFolder(m_pictures.path());
-        host.folder.scan();
-        return host;
-    }
+    FakeHost hostWith(const QStringList &entries) { return FakeHost::withPictures(m_pictures.path(), entries); }
 
 private Q_SLOTS:
     void initTestCase()

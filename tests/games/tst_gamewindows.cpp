@@ -6,6 +6,7 @@
 #include "core/palette.h"
 #include "core/twips.h"
 #include "exercises/testpictures.h"
+#include "exercises/windowhelpers.h"
 #include "games/abc/abcgame.h"
 #include "games/abc/form8.h"
 #include "games/fange/catchgame.h"
@@ -46,15 +47,7 @@ template <class T = QWidget> T *child(QWidget &window, const char *name)
     return found;
 }
 
-int countColour(const QImage &image, const QRect &area, const QColor &colour)
-{
-    int n = 0;
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += QColor(image.pixel(x, y)) == colour;
-    return n;
-}
+using windowhelpers::countColour;
 
 // Centre of a child in window coordinates.
 QPoint centreIn(QWidget &window, QWidget *w)

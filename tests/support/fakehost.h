@@ -32,6 +32,16 @@ public:
 
     const QStringList &usageLines(Activity activity) const { return usage.at(std::size_t(activity)); }
 
+    // A host whose active entries are these, with the pictures of a folder.
+    static FakeHost withPictures(const QString &folderPath, const QStringList &activeEntries)
+    {
+        FakeHost host;
+        host.entries = activeEntries;
+        host.folder = PictureFolder(folderPath);
+        host.folder.scan();
+        return host;
+    }
+
     // What the activity reads; the defaults are those of a first run.
     QStringList entries;
     QColor backgroundColor = Qt::black;
