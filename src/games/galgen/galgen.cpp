@@ -102,7 +102,7 @@ Galgen::Galgen(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_ga
     QPushButton *cancel = addButton(this, QStringLiteral("Befehl1"), QStringLiteral("Abbruch . . ."),
                                     QRect(6120, 4920, 2055, 495), verdana(9.75, true));
     connect(cancel, &QPushButton::clicked, this, [this] {
-        m_game.galgenrunde();
+        m_game.galgenneu();
         leave();
     });
     connect(&m_game, &GallowsGame::changed, this, &Galgen::showState);

@@ -21,9 +21,22 @@ void GallowsGame::galgenrunde()
     m_foundLetters.clear();
     m_wrong = 0;
     m_attempts = 0;
-    m_picture = Picture();
     m_phase = m_word.noun().isEmpty() ? Phase::NoWord : Phase::Playing;
     Q_EMIT changed();
+}
+
+void GallowsGame::galgenweg()
+{
+    // The drawn parts follow the wrong letters, the rescue scene a won game.
+    m_wrong = 0;
+    m_phase = Phase::NoWord;
+}
+
+void GallowsGame::galgenneu()
+{
+    galgenweg();
+    m_picture = Picture(); // the solution shows only in a lost game
+    galgenrunde();
 }
 
 bool GallowsGame::isFound(QChar c) const
@@ -102,7 +115,7 @@ void GallowsGame::finish()
     } else {
         return; // the game was left in the meantime
     }
-    galgenrunde();
+    galgenneu();
 }
 
 } // namespace wortilo

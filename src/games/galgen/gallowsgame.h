@@ -36,9 +36,11 @@ public:
 
     explicit GallowsGame(Host &host, QObject *parent = nullptr);
 
-    // A new game (galgenneu, which also takes the drawing, the solution and the picture
-    // away): a fresh keyboard and the next word from the deck.
+    // A game prepared, as each activation does: a fresh keyboard, the next word from the deck.
     void galgenrunde();
+    // A new game after the last one or on leaving: the drawing taken away (galgenweg), a game
+    // prepared, the solution and the picture taken away.
+    void galgenneu();
     // A click on key i (0..29) of the keyboard: toggles its highlight and tries its letter.
     void letterClicked(int key);
 
@@ -66,6 +68,8 @@ Q_SIGNALS:
     void changed();
 
 private:
+    // The gallows drawing and the rescue scene taken away.
+    void galgenweg();
     bool isFound(QChar c) const;
     void endGame(Phase phase);
     // The end message, then the next game.
