@@ -7,12 +7,13 @@
 
 namespace wortilo {
 
-// One word of the vocabulary: a picture file named article + noun + extension. Its forms are
-// computed once, when the word is made:
+// One word of the vocabulary: a picture file named article + noun + extension. Its forms:
 //   entry     DERHUND.JPG   the file name in upper case (ß kept), under which the picture is found
 //   article   der           in lower case
 //   noun      Hund          up to the first ".", first letter upper case, the rest lower case
 //   display   der Hund      article, a blank, noun
+// Only the entry is stored (a folder may hold thousands of words); the other forms are read
+// from it when asked for.
 class Word
 {
 public:
@@ -27,9 +28,10 @@ public:
     static QList<Word> fromEntries(const QStringList &entries);
 
     const QString &entry() const { return m_entry; }
-    const QString &article() const { return m_article; }
-    const QString &noun() const { return m_noun; }
-    QString display() const { return m_article + u' ' + m_noun; }
+    // Empty when the entry does not start with an article.
+    QString article() const;
+    QString noun() const;
+    QString display() const { return article() + u' ' + noun(); }
     // The noun as the entry writes it, in upper case (HUND).
     QString upperNoun() const { return m_entry.mid(3, std::max<qsizetype>(0, m_stemLength - 3)); }
 
@@ -38,9 +40,7 @@ public:
 
 private:
     QString m_entry;
-    QString m_article;
-    QString m_noun;
-    qsizetype m_stemLength = 0;
+    qsizetype m_stemLength = 0; // up to the first "."
 };
 
 // Whether an upper-cased name starts with one of the three articles.
