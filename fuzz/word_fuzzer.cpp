@@ -36,6 +36,7 @@ void checkName(const QString &name)
     FUZZ_CHECK(again.article() == word->article());
     FUZZ_CHECK(again.noun() == word->noun());
     FUZZ_CHECK(again.upperNoun() == upperNoun);
+    FUZZ_CHECK(again == *word && qHash(again) == qHash(*word)); // one word, whatever its case
     // The entry is itself a name the program takes as the same word. (Only the same forms: past
     // the first dot the entry may compose further, as in ".ı̈" whose upper case I + ̈ becomes Ï.)
     const std::optional<Word> fromEntryName = Word::fromFileName(word->entry(), kAlphabet);

@@ -6,18 +6,23 @@
 namespace wortilo {
 
 namespace {
-// Case mapping of one UTF-16 unit, without a call into Qt's tables for ASCII: names of pictures
-// are mostly ASCII, and a folder of thousands of them is sorted at every start.
+// Case mapping of one UTF-16 unit, without a call into Qt's tables for ASCII and the German
+// letters of Latin-1: names of pictures are mostly such, and a folder of thousands of them is
+// sorted at every start.
 char16_t lower(char16_t c)
 {
     if (c < 0x80)
         return c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c;
-    return QChar(c).toLower().unicode();
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) // À..Þ without ×
+        return char16_t(c + 0x20);
+    return c < 0x100 ? c : QChar(c).toLower().unicode();
 }
 char16_t upper(char16_t c)
 {
     if (c < 0x80)
         return c >= u'a' && c <= u'z' ? char16_t(c - 0x20) : c;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) // à..þ without ÷
+        return char16_t(c - 0x20);
     return c == u'ß' ? c : QChar(c).toUpper().unicode();
 }
 
@@ -26,7 +31,7 @@ char16_t upper(char16_t c)
 class FoldedReader
 {
 public:
-    explicit FoldedReader(const QString &s) : m_p(QStringView(s).utf16()), m_end(m_p + s.size()) {}
+    explicit FoldedReader(QStringView s) : m_p(s.utf16()), m_end(m_p + s.size()) {}
     // False at the end of the text.
     bool next(char16_t &base, int &accent)
     {
@@ -70,6 +75,11 @@ QString germanUpper(const QString &s)
     return out;
 }
 
+QChar germanUpper(QChar c)
+{
+    return upper(c.unicode());
+}
+
 QString germanLower(const QString &s)
 {
     // ASCII quickly; anything else as Qt lower-cases it (which never changes the length for
@@ -91,10 +101,16 @@ bool isVowel(QChar c)
 }
 
 // Compared letter by letter as read, so that two names part at their first different letter
-// without being folded whole.
+// without being folded whole. Names are mostly ASCII: their common ASCII beginning, which holds
+// no umlaut, is passed over first.
 int germanCompare(const QString &a, const QString &b)
 {
-    FoldedReader ra(a), rb(b);
+    const char16_t *pa = QStringView(a).utf16(), *pb = QStringView(b).utf16();
+    const qsizetype common = std::min(a.size(), b.size());
+    qsizetype same = 0;
+    while (same < common && pa[same] < 0x80 && pb[same] < 0x80 && lower(pa[same]) == lower(pb[same]))
+        ++same;
+    FoldedReader ra(QStringView(a).sliced(same)), rb(QStringView(b).sliced(same));
     int accents = 0; // the first difference in umlauts, which counts only when the letters are equal
     for (;;) {
         char16_t baseA, baseB;
@@ -108,24 +124,6 @@ int germanCompare(const QString &a, const QString &b)
         if (accents == 0 && accentA != accentB)
             accents = accentA < accentB ? -1 : 1;
     }
-}
-
-QString germanSortKey(const QString &s)
-{
-    // The folded letters, a separator below every letter (so that a prefix comes first), then
-    // the umlaut marks, which decide only between equal letters. ß gives two letters; the key is
-    // made at its exact length, since a folder's thousands of keys are held at once.
-    const qsizetype letters = s.size() + s.count(u'ß') + s.count(QChar(0x1E9E)); // ß and ẞ read as s s
-    QString key(2 * letters + 1, Qt::Uninitialized);
-    char16_t base;
-    int accent;
-    auto *out = reinterpret_cast<char16_t *>(key.data());
-    for (FoldedReader bases(s); bases.next(base, accent);)
-        *out++ = base;
-    *out++ = 0;
-    for (FoldedReader accents(s); accents.next(base, accent);)
-        *out++ = char16_t(u'0' + accent);
-    return key;
 }
 
 int insertSorted(QStringList &list, const QString &s)

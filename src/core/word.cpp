@@ -5,19 +5,19 @@
 
 namespace wortilo {
 
-bool startsWithArticle(const QString &upperName)
+bool startsWithArticle(QStringView upperName)
 {
-    const QStringView article = QStringView(upperName).left(3);
+    const QStringView article = upperName.left(3);
     return article == u"DER" || article == u"DIE" || article == u"DAS";
 }
 
 std::optional<Word> Word::fromFileName(const QString &fileName, const QString &letters)
 {
     Word word = fromEntry(fileName.normalized(QString::NormalizationForm_C));
-    if (!startsWithArticle(word.m_entry))
+    if (!word.hasArticle())
         return std::nullopt;
-    for (const QChar c : QStringView(word.m_entry).sliced(3, word.m_stemLength - 3))
-        if (!letters.contains(c))
+    for (const QChar c : word.stem().sliced(3))
+        if (!letters.contains(germanUpper(c)))
             return std::nullopt;
     return word;
 }
@@ -25,20 +25,43 @@ std::optional<Word> Word::fromFileName(const QString &fileName, const QString &l
 Word Word::fromEntry(const QString &entry)
 {
     Word word;
-    word.m_entry = germanUpper(entry);
-    const qsizetype dot = word.m_entry.indexOf(u'.');
-    word.m_stemLength = dot < 0 ? word.m_entry.size() : dot;
+    word.m_name = entry;
     return word;
+}
+
+QString Word::entry() const
+{
+    return germanUpper(m_name);
+}
+
+bool Word::hasArticle() const
+{
+    if (m_name.size() < 3)
+        return false;
+    const QChar upper[] = {germanUpper(m_name[0]), germanUpper(m_name[1]), germanUpper(m_name[2])};
+    return startsWithArticle(QStringView(upper, 3));
+}
+
+QStringView Word::stem() const
+{
+    const qsizetype dot = m_name.indexOf(u'.');
+    return QStringView(m_name).left(dot < 0 ? m_name.size() : dot);
 }
 
 QString Word::article() const
 {
     // The three are shared by all words.
     static const QString der = QStringLiteral("der"), die = QStringLiteral("die"), das = QStringLiteral("das");
-    if (!startsWithArticle(m_entry))
+    if (!hasArticle())
         return {};
-    const QStringView upper = QStringView(m_entry).left(3);
-    return upper == u"DER" ? der : upper == u"DIE" ? die : das;
+    const QChar second = germanUpper(m_name[1]), third = germanUpper(m_name[2]);
+    return second == u'A' ? das : third == u'R' ? der : die;
+}
+
+QString Word::upperNoun() const
+{
+    const QStringView stem = this->stem();
+    return stem.size() > 3 ? germanUpper(stem.sliced(3).toString()) : QString();
 }
 
 QString Word::noun() const
@@ -54,6 +77,22 @@ QString Word::noun() const
     else
         noun = upper.left(1) + germanLower(upper.mid(1));
     return noun;
+}
+
+bool operator==(const Word &a, const Word &b)
+{
+    return a.m_name.size() == b.m_name.size()
+           && std::equal(a.m_name.begin(), a.m_name.end(), b.m_name.begin(),
+                         [](QChar x, QChar y) { return germanUpper(x) == germanUpper(y); });
+}
+
+size_t qHash(const Word &word, size_t seed)
+{
+    // FNV-1a over the entry's letters
+    size_t h = seed ^ 0xcbf29ce484222325u;
+    for (const QChar c : word.m_name)
+        h = (h ^ germanUpper(c).unicode()) * 0x100000001b3u;
+    return h;
 }
 
 QList<Word> Word::fromEntries(const QStringList &entries)

@@ -12,38 +12,45 @@ namespace wortilo {
 //   article   der           in lower case
 //   noun      Hund          up to the first ".", first letter upper case, the rest lower case
 //   display   der Hund      article, a blank, noun
-// Only the entry is stored (a folder may hold thousands of words); the other forms are read
-// from it when asked for.
+// Only the name is kept, shared with the folder's list (a folder may hold thousands of words);
+// the forms are read from it when asked for.
 class Word
 {
 public:
     Word() = default;
 
     // The word of a picture file, when its name (in any case) starts with der, die or das and
-    // its noun uses only the given letters; nothing otherwise.
+    // its noun uses only the given upper-case letters; nothing otherwise.
     static std::optional<Word> fromFileName(const QString &fileName, const QString &letters);
-    // The word of an entry as the word list holds it (any case is upper-cased first).
+    // The word of an entry as the word list holds it (in any case).
     static Word fromEntry(const QString &entry);
     // Words of several entries, in order.
     static QList<Word> fromEntries(const QStringList &entries);
 
-    const QString &entry() const { return m_entry; }
+    QString entry() const;
     // Empty when the entry does not start with an article.
     QString article() const;
     QString noun() const;
     QString display() const { return article() + u' ' + noun(); }
     // The noun as the entry writes it, in upper case (HUND).
-    QString upperNoun() const { return m_entry.mid(3, std::max<qsizetype>(0, m_stemLength - 3)); }
+    QString upperNoun() const;
 
-    bool isNull() const { return m_entry.isEmpty(); }
-    friend bool operator==(const Word &a, const Word &b) { return a.m_entry == b.m_entry; }
+    bool isNull() const { return m_name.isEmpty(); }
+    // Words are equal when their entries are: letter case is ignored.
+    friend bool operator==(const Word &a, const Word &b);
+    friend size_t qHash(const Word &word, size_t seed);
 
 private:
-    QString m_entry;
-    qsizetype m_stemLength = 0; // up to the first "."
+    bool hasArticle() const;
+    // The name up to its first ".".
+    QStringView stem() const;
+
+    QString m_name; // as the file is named (composed), or the entry the word was made from
 };
 
+size_t qHash(const Word &word, size_t seed = 0);
+
 // Whether an upper-cased name starts with one of the three articles.
-bool startsWithArticle(const QString &upperName);
+bool startsWithArticle(QStringView upperName);
 
 } // namespace wortilo

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <algorithm>
 #include <cstring>
-#include <deque>
-#include <vector>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -53,48 +51,30 @@ void PictureFolder::scan()
     if (!dir)
         return;
     const QByteArray base = QFile::encodeName(m_path) + '/';
-    struct Found {
-        QString key; // dictionary order
-        QString name;
-        QByteArray storedAs; // the name on disk where it is not the name's UTF-8 (a decomposed umlaut)
-    };
-    std::deque<Found> found; // grows without copying: thousands of names at start-up
+    QStringList names;
     while (const dirent *e = ::readdir(dir)) {
         if (!hasPictureExtension(e->d_name) || !isFile(base, *e))
             continue;
         const QByteArrayView raw(e->d_name);
-        Found f;
         if (std::all_of(raw.begin(), raw.end(), [](char c) { return uchar(c) < 0x80; })) {
-            f.name = QString::fromLatin1(raw); // ASCII: already composed, and its own UTF-8
+            names.append(QString::fromLatin1(raw)); // ASCII: already composed, and its own UTF-8
         } else if (QUtf8StringView(raw).isValidUtf8()) {
-            f.name = QString::fromUtf8(raw).normalized(QString::NormalizationForm_C);
-            if (f.name.toUtf8() != raw)
-                f.storedAs = raw.toByteArray();
+            const QString name = QString::fromUtf8(raw).normalized(QString::NormalizationForm_C);
+            if (name.toUtf8() != raw && !m_storedAs.contains(name))
+                m_storedAs.insert(name, raw.toByteArray());
+            names.append(name);
         } else {
             ++m_undecodable;
-            continue;
         }
-        f.key = germanSortKey(f.name);
-        found.push_back(std::move(f));
     }
     ::closedir(dir);
     // Alphabetical as a German reader expects (Bär before Bus), letter case ignored; names equal
-    // under that rule keep a fixed order. Each name is folded once, not at every comparison.
-    std::vector<Found *> order;
-    order.reserve(found.size());
-    for (Found &f : found)
-        order.push_back(&f);
-    std::sort(order.begin(), order.end(), [](const Found *a, const Found *b) {
-        const int c = QStringView(a->key).compare(QStringView(b->key));
-        return c != 0 ? c < 0 : a->name < b->name;
+    // under that rule keep a fixed order.
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = germanCompare(a, b);
+        return c != 0 ? c < 0 : a < b;
     });
-    m_names.reserve(qsizetype(order.size()));
-    for (Found *f : order) {
-        f->key = QString();
-        if (!f->storedAs.isNull())
-            m_storedAs.insert(m_names.size(), f->storedAs);
-        m_names.append(std::move(f->name));
-    }
+    m_names = std::move(names);
 }
 
 QString PictureFolder::resolve(const QString &entry) const
@@ -107,7 +87,7 @@ QString PictureFolder::resolve(const QString &entry) const
             // disk: the first one is found.
             const QString upper = germanUpper(m_names[i]);
             if (!m_byEntry.contains(upper))
-                m_byEntry.insert(upper, m_storedAs.value(i, m_names[i].toUtf8()));
+                m_byEntry.insert(upper, m_storedAs.value(m_names[i], m_names[i].toUtf8()));
         }
     }
     const auto it = m_byEntry.constFind(entry);

@@ -30,7 +30,7 @@ public:
 private:
     QString m_path;
     QStringList m_names;
-    QHash<qsizetype, QByteArray> m_storedAs; // index in m_names → name on disk, where not its UTF-8
+    QHash<QString, QByteArray> m_storedAs; // name → name on disk, where not its UTF-8 (few)
     int m_undecodable = 0;
     mutable QHash<QString, QByteArray> m_byEntry; // upper-case NFC name → name as stored on disk
 };

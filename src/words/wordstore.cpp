@@ -54,12 +54,12 @@ void WordStore::wortliste(const QStringList &fileNames)
     const QString allowed = m_letters.join(QString());
     m_words.clear();
     m_words.reserve(fileNames.size());
-    QSet<QString> seen;
+    QSet<Word> seen;
     seen.reserve(fileNames.size());
     for (const QString &name : fileNames) {
         const std::optional<Word> word = Word::fromFileName(name, allowed);
-        if (word && !seen.contains(word->entry())) {
-            seen.insert(word->entry());
+        if (word && !seen.contains(*word)) {
+            seen.insert(*word);
             m_words.append(*word);
         }
     }

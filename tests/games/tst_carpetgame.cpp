@@ -74,7 +74,7 @@ private Q_SLOTS:
             // After the first letter, a filler showing the second one counts; the same letter in
             // the other case does not.
             QCOMPARE(game.click(cellOf(game, noun.at(0))), CarpetGame::Click::Right);
-            const QChar second = noun.at(1), otherCase = second.isUpper() ? second.toLower() : germanUpper(second).at(0);
+            const QChar second = noun.at(1), otherCase = second.isUpper() ? second.toLower() : germanUpper(second);
             if (const int other = game.carpet().indexOf(otherCase); other >= 0)
                 QCOMPARE(game.click(other), CarpetGame::Click::Wrong);
             if (const int filler = cellOf(game, second, false); filler >= 0)

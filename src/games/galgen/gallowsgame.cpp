@@ -41,7 +41,7 @@ void GallowsGame::galgenneu()
 
 bool GallowsGame::isFound(QChar c) const
 {
-    return m_foundLetters.contains(germanUpper(QString(c)));
+    return m_foundLetters.contains(germanUpper(c));
 }
 
 QString GallowsGame::galgenanzeige() const
