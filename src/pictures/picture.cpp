@@ -113,8 +113,10 @@ struct JpegLayout {
     // The decoder keeps the whole picture's coefficients in memory, however small it decodes:
     // a progressive JPEG, or one whose first scan does not carry every colour component.
     bool wholePictureInMemory = false;
-    // Start-of-scan markers from the first scan on. Scan data cannot contain the marker, so the
-    // count is exact unless a segment between scans happens to hold its bytes.
+    // Start-of-scan markers from the first scan on, counted where the decoder goes over the
+    // picture once per scan (otherwise a second scan ends the decoding, and 0 is given). Scan
+    // data cannot contain the marker, so the count is exact unless a segment between scans
+    // happens to hold its bytes.
     qsizetype scans = 0;
 };
 
@@ -152,8 +154,8 @@ JpegLayout jpegLayout(const QByteArray &d)
             // data cannot contain. Searching from the end finds it at once in a whole file.
             const bool ended = d.lastIndexOf("\xFF\xD9") >= pos;
             const int scanComponents = length >= 3 ? byteAt(d, pos + 2) : 0;
-            const qsizetype scans = QByteArrayView(d).sliced(pos - 2).count("\xFF\xDA");
-            return {ended, progressive || scanComponents != components, scans};
+            const bool whole = progressive || scanComponents != components;
+            return {ended, whole, whole ? QByteArrayView(d).sliced(pos - 2).count("\xFF\xDA") : 0};
         }
         pos += length;
     }
