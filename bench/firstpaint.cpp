@@ -143,6 +143,7 @@ FirstPaintWatcher::Launch FirstPaintWatcher::launch(const QString &program, cons
             const auto *map = reinterpret_cast<xcb_map_notify_event_t *>(e.get());
             if (map->event == m_root && mapped == XCB_WINDOW_NONE && !map->override_redirect) {
                 mapped = map->window;
+                result.mappedMs = nowMs() - start;
                 watch(mapped);
             }
         } else if (type == m_damageEvent + XCB_DAMAGE_NOTIFY) {

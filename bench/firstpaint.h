@@ -14,6 +14,7 @@ class FirstPaintWatcher
 public:
     struct Launch {
         bool ok = false;
+        double mappedMs = 0;  // from just before the start to its first window mapped
         double paintedMs = 0; // from just before the start to its first paint
         double cpuMs = 0;     // processor time the process took until then, all its threads
         double peakMiB = 0;   // the process's peak resident memory once painted (VmHWM)
