@@ -60,10 +60,7 @@ FrameLayout choiceLayout(QSize client, int up)
 {
     FrameLayout l;
     l.client = client;
-    l.image1 = QRect(2760, 840 - up, 5295, 3855);
-    l.image2 = QRect(3480, 120 - up, 3855, 5295);
-    l.strip = QRect(120, 5520 - up, 10575, 1215);
-    for (QRect *r : {&l.bar, &l.previous, &l.cancel, &l.next})
+    for (QRect *r : {&l.image1, &l.image2, &l.strip, &l.bar, &l.previous, &l.cancel, &l.next})
         r->translate(0, -up);
     l.previousName = QStringLiteral("Command5");
     l.nextName = QStringLiteral("Command6");

@@ -26,10 +26,6 @@ ExerciseWindow::ExerciseWindow(Host &host, std::unique_ptr<WordFrame> frame, con
 {
     setWindowTitle(caption);
     setClientSizeTwips(layout.client.width(), layout.client.height(), layout.resizable);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kWindowColour);
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     // Image2 lies above Image1; an empty frame draws nothing, so the one that shows the
     // picture is always seen.

@@ -18,9 +18,10 @@ class PictureFrame;
 struct FrameLayout {
     QSize client;            // client area
     bool resizable = false;  // resizable border (the controls keep their places)
-    QRect image1;            // landscape frame
-    QRect image2;            // portrait frame
-    QRect strip;             // word strip Picture1
+    // The frames and the strip where most exercise windows have them.
+    QRect image1 = QRect(2760, 840, 5295, 3855); // landscape frame
+    QRect image2 = QRect(3480, 120, 3855, 5295); // portrait frame
+    QRect strip = QRect(120, 5520, 10575, 1215); // word strip Picture1
     // The bar and its buttons stand in the same place in every exercise window.
     QRect bar = QRect(120, 6840, 10575, 615);      // Shape1 behind the buttons
     QRect previous = QRect(240, 6960, 1095, 375);  // "<<"
@@ -37,7 +38,6 @@ class ExerciseWindow : public ActivityWindow
 {
     Q_OBJECT
 public:
-    static inline const QColor kWindowColour = QColor(192, 192, 255);
     static inline const QColor kBarColour = QColor(128, 128, 255);
 
     // Centres the window, gives the strip the user's background colour and presents a word.

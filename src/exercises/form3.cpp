@@ -12,9 +12,6 @@ FrameLayout articleLayout()
 {
     FrameLayout l;
     l.client = QSize(10815, 7590);
-    l.image1 = QRect(2760, 840, 5295, 3855);
-    l.image2 = QRect(3480, 120, 3855, 5295);
-    l.strip = QRect(120, 5520, 10575, 1215);
     l.previousName = QStringLiteral("Command5");
     l.nextName = QStringLiteral("Command6");
     return l;

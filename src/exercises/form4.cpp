@@ -18,7 +18,6 @@ FrameLayout completionLayout()
     l.resizable = true;
     l.image1 = QRect(4440, 840, 5295, 3855);
     l.image2 = QRect(5160, 120, 3855, 5295);
-    l.strip = QRect(120, 5520, 10575, 1215);
     return l;
 }
 } // namespace

@@ -19,7 +19,6 @@ FrameLayout TypingWindow::typingLayout(QSize client, QPoint image1, QPoint image
     l.resizable = true;
     l.image1 = QRect(image1, QSize(5295, 3855));
     l.image2 = QRect(image2, QSize(3855, 5295));
-    l.strip = QRect(120, 5520, 10575, 1215);
     l.bar = QRect(120, 7920, 10575, 615);
     l.previous = QRect(240, 8040, 1095, 375);
     l.cancel = QRect(4320, 8040, 2175, 375);

@@ -43,15 +43,14 @@ Form11::Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *par
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("ortilo (Benutzereingaben)"));
     setClientSizeTwips(kClientWidth, kClientHeight);
-    setAutoFillBackground(true);
-    setColours(this, QPalette::Window, QColor(192, 192, 255), QPalette::WindowText, Qt::black);
+    setColours(this, QPalette::Window, kBackground, QPalette::WindowText, Qt::black);
 
     // Created first so that it lies behind the lists it frames.
     auto *shape1 = new QFrame(this);
     shape1->setObjectName(QStringLiteral("Shape1"));
     shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape1->setLineWidth(2);
-    setColours(shape1, QPalette::Window, QColor(192, 192, 255), QPalette::WindowText, QColor(0, 0, 128));
+    setColours(shape1, QPalette::Window, kBackground, QPalette::WindowText, QColor(0, 0, 128));
     shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     shape1->setGeometry(twipsRect(60, 900, 10695, 6660));
 

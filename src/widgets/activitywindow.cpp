@@ -3,6 +3,7 @@
 
 #include "appicon.h"
 #include "centring.h"
+#include "controls.h"
 #include "core/host.h"
 #include "core/twips.h"
 
@@ -17,6 +18,7 @@ ActivityWindow::ActivityWindow(Host &host, QWidget *parent) : QWidget(parent, Qt
     // No minimise or maximise button: the child leaves through the window's own buttons.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::CustomizeWindowHint);
+    fillBackground(this, kBackground);
 }
 
 void ActivityWindow::setClientSizeTwips(int width, int height, bool resizable)

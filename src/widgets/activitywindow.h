@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include <QColor>
 #include <QWidget>
 
 namespace wortilo {
@@ -14,6 +15,9 @@ class ActivityWindow : public QWidget
 {
     Q_OBJECT
 public:
+    // The background of the activity windows, unless one paints its own.
+    static inline const QColor kBackground = QColor(192, 192, 255);
+
     explicit ActivityWindow(Host &host, QWidget *parent = nullptr);
 
     // Runs every time the main window shows this window (not on Qt's window activation, which

@@ -116,16 +116,7 @@ inline QList<std::pair<QString, QByteArray>> slowFiles()
     }
     {
         WmfBuilder b = framePicture(); // RLE bitmaps of 4096 x 4096 pixels, stretched onto the frame
-        QByteArray dib;
-        for (quint32 v : {40u, 4096u, 4096u})
-            WmfBuilder::put32(dib, v);
-        WmfBuilder::put16(dib, 1);
-        WmfBuilder::put16(dib, 8);
-        WmfBuilder::put32(dib, 1); // BI_RLE8
-        dib += QByteArray(12, '\0');
-        WmfBuilder::put32(dib, 2); // two colours
-        WmfBuilder::put32(dib, 0);
-        dib += QByteArray::fromHex("0000ff00ffffff00");
+        QByteArray dib = WmfBuilder::rle8Header(4096, 4096);
         for (int row = 0; row < 8; ++row) { // stripes at the bottom; the rest stays colour 0
             for (int run = 0; run < 16; ++run)
                 dib += QByteArray::fromHex(run % 2 ? "ff01" : "ff00") + QByteArray::fromHex("0100");

@@ -299,16 +299,7 @@ void TestWmfParse::hostileFiles_data()
     }
     {
         WmfBuilder b = base(); // thousands of compressed bitmaps that each unpack to 16 million pixels
-        QByteArray dib;
-        for (quint32 v : {40u, 4096u, 4096u})
-            WmfBuilder::put32(dib, v);
-        WmfBuilder::put16(dib, 1);
-        WmfBuilder::put16(dib, 8);
-        WmfBuilder::put32(dib, 1); // BI_RLE8
-        dib += QByteArray(12, '\0');
-        WmfBuilder::put32(dib, 2); // two colours
-        WmfBuilder::put32(dib, 0);
-        dib += QByteArray::fromHex("0000ff00ffffff00") + QByteArray::fromHex("0001");
+        QByteArray dib = WmfBuilder::rle8Header(4096, 4096) + QByteArray::fromHex("0001");
         for (int i = 0; i < 2000; ++i)
             b.stretchDib(0, 0, 100, 100, dib, QSize(4096, 4096));
         b.rectangle(0, 0, 10, 10);

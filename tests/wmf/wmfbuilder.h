@@ -452,6 +452,21 @@ public:
         return out;
     }
 
+    // The header of an 8-bit run-length bitmap (BI_RLE8) and its colour table: red and white.
+    static QByteArray rle8Header(quint32 width, quint32 height)
+    {
+        QByteArray dib;
+        for (quint32 v : {40u, width, height})
+            put32(dib, v);
+        put16(dib, 1);
+        put16(dib, 8);
+        put32(dib, 1); // BI_RLE8
+        dib += QByteArray(12, '\0');
+        put32(dib, 2); // two colours
+        put32(dib, 0);
+        return dib + QByteArray::fromHex("0000ff00ffffff00");
+    }
+
     static void put16(QByteArray &out, int v)
     {
         out += char(v & 0xff);

@@ -29,7 +29,6 @@ Form8::Form8(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("ortilo (ABC)"));
     setClientSizeTwips(9375, 6225);
-    fillBackground(this, kWindowColour);
 
     QList<QWidget *> dragSlots;
     for (int i = 0; i < AbcGame::kSlots; ++i) {

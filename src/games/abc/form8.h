@@ -19,7 +19,6 @@ class Form8 : public ActivityWindow
 {
     Q_OBJECT
 public:
-    static inline const QColor kWindowColour = QColor(192, 192, 255);
     static inline const QColor kPanelColour = QColor(224, 224, 224);
 
     explicit Form8(Host &host, QWidget *parent = nullptr);

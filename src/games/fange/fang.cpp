@@ -69,7 +69,6 @@ Fang::Fang(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(s
     setObjectName(QStringLiteral("fang"));
     setWindowTitle(QStringLiteral("ortilo (Fange)"));
     setClientSizeTwips(9480, 5985);
-    fillBackground(this, kWindowColour);
 
     const QColor column(128, 128, 255);
     QWidget *shape1 = addShape(this, QStringLiteral("Shape1"), QRect(0, 0, 2175, 6255), column, column);

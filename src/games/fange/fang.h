@@ -18,7 +18,6 @@ class Fang : public ActivityWindow
 {
     Q_OBJECT
 public:
-    static inline const QColor kWindowColour = QColor(192, 192, 255);
     static inline const QString kHelpCaption = QStringLiteral("F a n g e");
     static const QString kHelpText;
 

@@ -24,7 +24,7 @@ const QColor kTextColour(0, 0, 255);
 QLabel *colouredLabel(QWidget *parent, const QString &name, const QRect &twips, const QFont &font)
 {
     QLabel *label = addLabel(parent, name, QString(), twips, font);
-    fillBackground(label, Galgen::kWindowColour);
+    fillBackground(label, ActivityWindow::kBackground);
     setTextColour(label, kTextColour);
     return label;
 }
@@ -50,7 +50,6 @@ Galgen::Galgen(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_ga
     setObjectName(QStringLiteral("galgen"));
     setWindowTitle(QStringLiteral("ortilo (Wortgalgen)"));
     setClientSizeTwips(8310, 5670);
-    fillBackground(this, kWindowColour);
 
     addShape(this, QStringLiteral("Shape1"), QRect(120, 840, 2520, 3960), Qt::transparent, Qt::black);
     buildDrawing();

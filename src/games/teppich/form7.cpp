@@ -35,7 +35,6 @@ Form7::Form7(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("ortilo (Buchstabenteppich)"));
     setClientSizeTwips(10215, 7065);
-    fillBackground(this, kWindowColour);
     const QFont big = verdana(18);
 
     m_label1 = addLabel(this, QStringLiteral("Label1"), QString(), QRect(120, 120, 9975, 495), big);
@@ -46,7 +45,7 @@ Form7::Form7(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game
     m_bild2->setAccessibleName(QStringLiteral("Gefundene Buchstaben"));
     m_bild2->setFont(big);
     m_bild2->setGeometry(twipsRect(120, 600, 9975, 495));
-    m_bild2->setBackgroundColor(kWindowColour);
+    m_bild2->setBackgroundColor(kBackground);
 
     m_bild1 = new DrawingSurface(this);
     m_bild1->setObjectName(QStringLiteral("bild1"));

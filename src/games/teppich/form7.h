@@ -16,7 +16,6 @@ class Form7 : public ActivityWindow
 {
     Q_OBJECT
 public:
-    static inline const QColor kWindowColour = QColor(192, 192, 255);
 
     explicit Form7(Host &host, QWidget *parent = nullptr);
     ~Form7() override;
