@@ -3,6 +3,7 @@
 // drawn so far, the cost model ranks drawings by what they cost the rasteriser, the wall-clock
 // guard stops between records, and normal pictures are drawn whole. Nothing here measures time:
 // the clock is injected, and bench/wmf_bench times the same files.
+#include "support/readfile.h"
 #include "slowfiles.h"
 #include "wmf/metafile.h"
 #include "wmfbuilder.h"
@@ -19,12 +20,6 @@ using wortilo::wmf::RenderLimits;
 using wortilo::wmf::RenderOutcome;
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The default budget without the wall-clock guard: the same result on every run.
 RenderLimits budgetOnly()

@@ -2,6 +2,7 @@
 // Parsing: what counts as a metafile, the natural size, and files that lie about themselves
 // (sizes, counts, escapes, missing EOF) or attack the renderer (floods, huge claims). Hostile files
 // must load or be rejected and must draw without crashing; a hang shows up as a CTest time-out.
+#include "support/readfile.h"
 #include "wmf/metafile.h"
 #include "wmfbuilder.h"
 
@@ -13,12 +14,6 @@ using wmftest::WmfBuilder;
 using wortilo::wmf::Metafile;
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 WmfBuilder picture()
 {

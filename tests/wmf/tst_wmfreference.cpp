@@ -8,6 +8,7 @@
 // every channel; the wrong pixels (both directions averaged), as a share of the drawn (non-white)
 // pixels, must stay under the file's tolerance. selfCheck() proves that the tolerances still catch mirrored, shifted, recoloured and
 // missing drawings.
+#include "support/readfile.h"
 #include "wmf/metafile.h"
 
 #include <QDir>
@@ -66,12 +67,6 @@ double differencePercent(const QImage &ours, const QImage &reference)
             ink += channelDistance(a.pixel(x, y), qRgb(255, 255, 255)) > 32
                 || channelDistance(b.pixel(x, y), qRgb(255, 255, 255)) > 32;
     return 100.0 * (unmatched(a, b) + unmatched(b, a)) / (2.0 * std::max(ink, 1));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QImage renderLike(const QString &wmfPath, const QImage &reference)
