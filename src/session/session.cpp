@@ -122,9 +122,9 @@ void Session::farbprobe()
     Q_EMIT backgroundApplied();
 }
 
-void Session::setLetterSelected(int index, bool selected)
+void Session::setLetterSelection(const QVector<bool> &selected)
 {
-    m_store.setSelected(index, selected);
+    m_store.setSelection(selected);
     m_store.filtern();
     Q_EMIT wordsChanged();
 }
