@@ -141,11 +141,12 @@ void Session::setFilter(bool on)
     if (on == m_store.filterOn())
         return;
     const bool noWords = m_store.setFilter(on);
-    Q_EMIT filterChanged(m_store.filterOn());
     Q_EMIT wordsChanged();
+    // The message is shown over the box as it was clicked; only then is the box cleared.
     if (noWords)
         m_messages.ok(QStringLiteral("Filter: "), QStringLiteral("Der Filter erzeugt keine Wörter!") + kCr
                                                       + QStringLiteral("Filter wird wieder abgeschaltet.") + kCr);
+    Q_EMIT filterChanged(m_store.filterOn());
 }
 
 void Session::confirmName(const QString &name)

@@ -622,8 +622,11 @@ void TestForm1::letterPanelAndFilter()
     f.click("Command7");
     f.click("Command5");
     QCOMPARE(f.messages.count(), 0);
+    bool checkedWhileShown = false;
+    f.messages.whileShown = [&] { checkedWhileShown = filter->isChecked(); };
     filter->click();
     QCOMPARE(f.messages.count(), 1);
+    QVERIFY(checkedWhileShown);
     QCOMPARE(f.messages.last().caption, QStringLiteral("Filter: "));
     QCOMPARE(f.messages.last().text, QStringLiteral("Der Filter erzeugt keine Wörter!") + CR
                                          + QStringLiteral("Filter wird wieder abgeschaltet.") + CR);

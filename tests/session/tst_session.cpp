@@ -48,6 +48,8 @@ class TestSession : public QObject
 private Q_SLOTS:
     void severalLettersAtOnce_data();
     void severalLettersAtOnce();
+    void filterMessageBeforeUnchecking_data();
+    void filterMessageBeforeUnchecking();
 };
 
 void TestSession::severalLettersAtOnce_data()
@@ -76,6 +78,40 @@ void TestSession::severalLettersAtOnce()
     QCOMPARE(f.session->words().label(), label);
     QCOMPARE(QString::number(f.session->words().filteredNouns().size()), label.section(u' ', 1, 1));
     QCOMPARE(reported.count(), 1);
+}
+
+void TestSession::filterMessageBeforeUnchecking_data()
+{
+    QTest::addColumn<QString>("letters");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("no words") << QString() << true;
+    QTest::newRow("one word") << QStringLiteral("EI") << false;
+}
+
+void TestSession::filterMessageBeforeUnchecking()
+{
+    QFETCH(QString, letters);
+    QFETCH(bool, message);
+    Fixture f;
+    f.session->setLetterSelection(f.flags(letters));
+    QSignalSpy switched(f.session.get(), &Session::filterChanged);
+    qsizetype switchedWhileShown = -1;
+    QString labelWhileShown;
+    f.messages.whileShown = [&] {
+        switchedWhileShown = switched.count();
+        labelWhileShown = f.session->words().label();
+    };
+    f.session->setFilter(true);
+    QCOMPARE(f.messages.count(), message ? 1 : 0);
+    if (message) {
+        // The message is up over the checked box with the count already shown; only then is
+        // the box cleared.
+        QCOMPARE(switchedWhileShown, 0);
+        QCOMPARE(labelWhileShown, QStringLiteral(" 0 Wörter "));
+    }
+    QCOMPARE(switched.count(), 1);
+    QCOMPARE(switched.first().first().toBool(), !message);
+    QCOMPARE(f.session->words().filterOn(), !message);
 }
 
 QTEST_GUILESS_MAIN(TestSession)
