@@ -129,8 +129,8 @@ void Form1::buildLayout()
     initial->setObjectName(QStringLiteral("Picture1"));
     initial->setGeometry(twipsRect(8400, 120, 495, 495));
     initial->setPixmap(appInitial(px(495)));
-    addLabel(this, QStringLiteral("Label2"), QStringLiteral("ortilo"), QRect(8880, 60, 1700, 615), verdana(24));
-    addLabel(this, QStringLiteral("Label4"), QStringLiteral("Ein Spiel mit Nomen"), QRect(8160, 660, 2400, 300), bold);
+    addLabel(this, QStringLiteral("Label2"), QStringLiteral("ortilo"), QRect(8880, 120, 1700, 480), verdana(24));
+    addLabel(this, QStringLiteral("Label4"), QStringLiteral("Ein Spiel mit Nomen"), QRect(8160, 600, 2400, 300), bold);
 
     auto *picture2 = new QLabel(this);
     picture2->setObjectName(QStringLiteral("Picture2"));

@@ -34,9 +34,13 @@ LetterPanel::LetterPanel(Session &session, QWidget *parent) : QFrame(parent), m_
     connect(m_letters, &QListWidget::itemSelectionChanged, this, [this] {
         if (m_showing)
             return;
+        // Ctrl+A or a fast drag changes several letters in one step: all of them go over at once,
+        // since the answer redraws the list from the session.
+        QVector<bool> shown(m_letters->count());
         for (int i = 0; i < m_letters->count(); ++i)
-            if (m_letters->item(i)->isSelected() != m_session.words().isSelected(i))
-                m_session.setLetterSelected(i, m_letters->item(i)->isSelected());
+            shown[i] = m_letters->item(i)->isSelected();
+        if (shown != m_session.words().selection())
+            m_session.setLetterSelection(shown);
     });
 
     m_nouns = new QListWidget(this);
@@ -69,8 +73,10 @@ void LetterPanel::showWords()
         for (const QString &letter : store.letters())
             (new QListWidgetItem(letter, m_letters))->setTextAlignment(Qt::AlignCenter);
     }
+    // Only letters that differ are set: after a change the list already shows what it handed over.
     for (int i = 0; i < m_letters->count(); ++i)
-        m_letters->item(i)->setSelected(store.isSelected(i));
+        if (m_letters->item(i)->isSelected() != store.isSelected(i))
+            m_letters->item(i)->setSelected(store.isSelected(i));
     m_nouns->clear();
     m_nouns->addItems(store.filteredNouns());
     m_showing = false;

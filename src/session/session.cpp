@@ -122,9 +122,9 @@ void Session::farbprobe()
     Q_EMIT backgroundApplied();
 }
 
-void Session::setLetterSelected(int index, bool selected)
+void Session::setLetterSelection(const QVector<bool> &selected)
 {
-    m_store.setSelected(index, selected);
+    m_store.setSelection(selected);
     m_store.filtern();
     Q_EMIT wordsChanged();
 }
@@ -141,11 +141,12 @@ void Session::setFilter(bool on)
     if (on == m_store.filterOn())
         return;
     const bool noWords = m_store.setFilter(on);
-    Q_EMIT filterChanged(m_store.filterOn());
     Q_EMIT wordsChanged();
+    // The message is shown over the box as it was clicked; only then is the box cleared.
     if (noWords)
         m_messages.ok(QStringLiteral("Filter: "), QStringLiteral("Der Filter erzeugt keine Wörter!") + kCr
                                                       + QStringLiteral("Filter wird wieder abgeschaltet.") + kCr);
+    Q_EMIT filterChanged(m_store.filterOn());
 }
 
 void Session::confirmName(const QString &name)

@@ -49,8 +49,9 @@ public:
     // Makes the background values the shared background colour and has the sample redrawn.
     void farbprobe();
 
-    // The letter panel: one letter's selection, or all / none; each refilters.
-    void setLetterSelected(int index, bool selected);
+    // The letter panel: the whole selection as the list shows it (one flag per letter, however
+    // many changed in one step), or all / none; each filters once and reports once.
+    void setLetterSelection(const QVector<bool> &selected);
     void setAllLettersSelected(bool selected);
     // The "Filter" switch; when it would give no words it says so and ends off.
     void setFilter(bool on);

@@ -22,10 +22,10 @@ void WordStore::buchstabenliste()
     m_selected = QVector<bool>(m_letters.size(), false);
 }
 
-void WordStore::setSelected(int index, bool selected)
+void WordStore::setSelection(const QVector<bool> &selected)
 {
-    if (index >= 0 && index < m_selected.size())
-        m_selected[index] = selected;
+    for (qsizetype i = 0; i < m_selected.size(); ++i)
+        m_selected[i] = selected.value(i);
 }
 
 void WordStore::setAllSelected(bool selected)

@@ -21,7 +21,10 @@ public:
     void buchstabenliste();
     const QStringList &letters() const { return m_letters; }
     bool isSelected(int index) const { return m_selected.value(index); }
-    void setSelected(int index, bool selected);
+    // The whole selection at once, one flag per letter in list order; letters without a flag
+    // end unselected.
+    void setSelection(const QVector<bool> &selected);
+    const QVector<bool> &selection() const { return m_selected; }
     void setAllSelected(bool selected);
     // Selects every letter that occurs in text (the saved selection).
     void selectLettersIn(const QString &text);

@@ -578,10 +578,35 @@ void TestForm1::letterPanelAndFilter()
     QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 4 Nomen "));
     f.click("Command7"); // "Keiner"
     QCOMPARE(nouns->count(), 0);
-    for (const char *l : {"E", "I"}) {
-        const QRect r = letters->visualItemRect(letters->findItems(QString::fromLatin1(l), Qt::MatchExactly).first());
-        QTest::mouseClick(letters->viewport(), Qt::LeftButton, {}, r.center());
-    }
+    auto shownLetters = [letters] {
+        QString shown;
+        for (int i = 0; i < letters->count(); ++i)
+            if (letters->item(i)->isSelected())
+                shown += letters->item(i)->text();
+        return shown;
+    };
+    // Ctrl+A changes every letter in one step, and all of them stay chosen.
+    letters->setFocus();
+    QTest::keyClick(letters, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(f.session->words().selectedLetters(), QStringLiteral("AÄBCDEFGHIJKLMNOÖPQRSßTUÜVWXYZ"));
+    QCOMPARE(shownLetters(), f.session->words().selectedLetters());
+    QCOMPARE(nouns->count(), 4);
+    QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 4 Nomen "));
+    f.click("Command7");
+    // A fast drag down the second column reaches I in one move over F, G and H.
+    auto centre = [letters](const char *l) {
+        return letters->visualItemRect(letters->findItems(QString::fromUtf8(l), Qt::MatchExactly).first()).center();
+    };
+    QTest::mousePress(letters->viewport(), Qt::LeftButton, {}, centre("E"));
+    QTest::mouseMove(letters->viewport(), centre("I"));
+    QTest::mouseRelease(letters->viewport(), Qt::LeftButton, {}, centre("I"));
+    QCOMPARE(f.session->words().selectedLetters(), QStringLiteral("EFGHI"));
+    QCOMPARE(shownLetters(), QStringLiteral("EFGHI"));
+    QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 1 Nomen "));
+    // A click toggles one letter.
+    for (const char *l : {"F", "G", "H"})
+        QTest::mouseClick(letters->viewport(), Qt::LeftButton, {}, centre(l));
+    QCOMPARE(shownLetters(), QStringLiteral("EI"));
     QCOMPARE(nouns->count(), 1);
     QCOMPARE(nouns->item(0)->text(), QStringLiteral("Ei"));
     auto *filter = f.child<QCheckBox>("Check1");
@@ -597,8 +622,11 @@ void TestForm1::letterPanelAndFilter()
     f.click("Command7");
     f.click("Command5");
     QCOMPARE(f.messages.count(), 0);
+    bool checkedWhileShown = false;
+    f.messages.whileShown = [&] { checkedWhileShown = filter->isChecked(); };
     filter->click();
     QCOMPARE(f.messages.count(), 1);
+    QVERIFY(checkedWhileShown);
     QCOMPARE(f.messages.last().caption, QStringLiteral("Filter: "));
     QCOMPARE(f.messages.last().text, QStringLiteral("Der Filter erzeugt keine Wörter!") + CR
                                          + QStringLiteral("Filter wird wieder abgeschaltet.") + CR);
