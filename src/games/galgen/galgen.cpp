@@ -162,8 +162,7 @@ void Galgen::showState()
 bool Galgen::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
+    case QEvent::MouseButtonPress: {
         if (watched != m_keys->viewport())
             break;
         const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -176,6 +175,7 @@ bool Galgen::eventFilter(QObject *watched, QEvent *event)
         }
         return true;
     }
+    case QEvent::MouseButtonDblClick: // the second press of a double-click: one click is one letter
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
         if (watched == m_keys->viewport())
