@@ -87,6 +87,8 @@ void ExerciseWindow::activate()
     centre();
     m_strip->setBackgroundColor(host().background());
     m_frame->presentNewWord();
+    if (!m_frame->hasWord())
+        refuseWithoutWords();
 }
 
 void ExerciseWindow::previousClicked()

@@ -139,6 +139,8 @@ void Galgen::activate()
 {
     centre();
     m_game.galgenrunde();
+    if (m_game.phase() == GallowsGame::Phase::NoWord)
+        refuseWithoutWords();
 }
 
 void Galgen::showState()
