@@ -5,6 +5,7 @@
 #include "core/palette.h"
 #include "session/session.h"
 #include "support/fakemessages.h"
+#include "support/fulldisk.h"
 #include "support/manualclock.h"
 #include "usage/form11.h"
 #include "widgets/activitywindow.h"
@@ -17,9 +18,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace wortilo;
 using wortilo::test::FakeMessages;
@@ -331,20 +329,13 @@ void TestForm1::unwritableSettings()
     Fixture f(words(3), old);
     QVERIFY(f.menu->startUp());
     f.menu->show();
-    rlimit saved{};
-    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 8;
-    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    if (closeBox) {
-        f.menu->close();
-    } else {
-        f.messages.queue(Answer::Yes);
-        f.click("Command1");
+    {
+        const wortilo::test::FullDisk full;
+        QVERIFY(full.isActive());
+        if (!closeBox)
+            f.messages.queue(Answer::Yes);
+        closeBox ? void(f.menu->close()) : f.click("Command1");
     }
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
 
     QCOMPARE(f.ini(), old);
     QStringList texts;

@@ -109,7 +109,6 @@ private Q_SLOTS:
         QTest::newRow("only das") << QStringList{"DAS.BMP"} << "";
         QTest::newRow("das twice") << QStringList{"DAS.BMP", "DER.JPG"} << "";
         QTest::newRow("das and Hund") << QStringList{"DAS.BMP", "DERHUND.GIF"} << "Hund";
-        QTest::newRow("no word") << QStringList{} << "";
     }
     void articleOnly()
     {
