@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -297,9 +298,7 @@ void Form1::open(const ActivityRow &row)
 {
     if (m_session.activeWords().size() < row.minimum) {
         if (row.gate == Gate::NoWords)
-            m_session.messages().ok(QStringLiteral("Zeichjagd"), QStringLiteral("Es sind keine Wörter vorhanden.") + kCr
-                                                                     + QStringLiteral("bitte die Filterwahl kontrollieren!")
-                                                                     + kCr);
+            m_session.messages().ok(kNoWordsCaption, kNoWordsText);
         else
             m_session.messages().ok(QStringLiteral("Zeichjagd"), QStringLiteral("Es sind zu wenig Wörter vorhanden,")
                                                                      + kCr
@@ -354,8 +353,18 @@ void Form1::quitWithConfirmation()
                                                   Messages::Buttons::YesNo, Messages::Answer::No);
     if (answer == Messages::Answer::No)
         return;
-    m_session.inisave();
+    saveSettings();
     endProgram();
+}
+
+void Form1::saveSettings()
+{
+    if (m_session.inisave())
+        return;
+    // The old file stays as it was; the teacher learns where the settings could not be written.
+    const QString folder = QDir::toNativeSeparators(QDir(m_session.pictureFolder().path()).absolutePath());
+    m_session.messages().ok(QStringLiteral("Wortilo"),
+                            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.") + kCr + folder);
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -363,7 +372,7 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
     if (m_session.quitting())
         return;
-    m_session.inisave();
+    saveSettings();
     m_session.messages().ok(QStringLiteral("Wortilo"), QStringLiteral("Das Programm wird beendet ...") + kCr + kCr);
     endProgram();
 }

@@ -46,6 +46,8 @@ private:
     void showWindow(ActivityWindow *window);
     void backToMenu();
     void quitWithConfirmation();
+    // Writes the settings file; when that fails, says so (the program ends all the same).
+    void saveSettings();
     void endProgram();
     void abgeschaltet();
     // Hides the colour, letter and options panels (not the name panel).

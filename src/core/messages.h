@@ -24,4 +24,10 @@ public:
 // The carriage return that ends the lines of a message text.
 inline constexpr QChar kCr = QChar(13);
 
+// What the menu says when there is no word for an activity, and an activity that finds no word
+// it can use.
+inline const QString kNoWordsCaption = QStringLiteral("Zeichjagd");
+inline const QString kNoWordsText = QStringLiteral("Es sind keine Wörter vorhanden.") + kCr
+                                    + QStringLiteral("bitte die Filterwahl kontrollieren!") + kCr;
+
 } // namespace wortilo

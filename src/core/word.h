@@ -34,6 +34,8 @@ public:
     QString display() const { return article() + u' ' + noun(); }
     // The noun as the entry writes it, in upper case (HUND).
     QString upperNoun() const;
+    // False for a picture named by its article alone (das.bmp): its noun is empty.
+    bool hasNoun() const { return stem().size() > 3; }
 
     bool isNull() const { return m_name.isEmpty(); }
     // Words are equal when their entries are: letter case is ignored.

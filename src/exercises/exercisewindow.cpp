@@ -68,12 +68,7 @@ ExerciseWindow::ExerciseWindow(Host &host, std::unique_ptr<WordFrame> frame, con
 QPushButton *ExerciseWindow::addButton(const QString &name, const QString &caption, const QRect &twipsRect,
                                        double points)
 {
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setFont(verdana(points, true));
-    button->setGeometry(pixels(twipsRect));
-    button->setAutoDefault(false);
-    return button;
+    return wortilo::addButton(this, name, caption, twipsRect, verdana(points, true));
 }
 
 QLabel *ExerciseWindow::addLabel(const QString &name, const QString &text, const QRect &twipsRect, double points,
@@ -92,6 +87,8 @@ void ExerciseWindow::activate()
     centre();
     m_strip->setBackgroundColor(host().background());
     m_frame->presentNewWord();
+    if (!m_frame->hasWord())
+        refuseWithoutWords();
 }
 
 void ExerciseWindow::previousClicked()

@@ -40,7 +40,8 @@ class ExerciseWindow : public ActivityWindow
 public:
     static inline const QColor kBarColour = QColor(128, 128, 255);
 
-    // Centres the window, gives the strip the user's background colour and presents a word.
+    // Centres the window, gives the strip the user's background colour and presents a word; with
+    // no word to present it says so and goes back to the menu.
     void activate() override;
 
     WordFrame &frame() const { return *m_frame; }

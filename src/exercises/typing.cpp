@@ -8,6 +8,8 @@ namespace wortilo {
 TypingExercise::TypingExercise(Host &host, Activity activity)
     : WordFrame(host, StripStyle::Compact), m_activity(activity)
 {
+    // An empty noun could only be "typed" by emptying the field.
+    setNounsOnly(true);
 }
 
 TypingExercise::Result TypingExercise::textChanged(const QString &text)

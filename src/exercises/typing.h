@@ -7,7 +7,7 @@ namespace wortilo {
 // An exercise in which the child types the current noun into a text field, judged at every
 // change of the field's text: a beginning of the noun passes silently, anything else is
 // reported at once, and the whole noun counts as written (recorded, confirmed when
-// confirmations are on) and the next word follows. The window forwards every change of its
+// confirmations are on) and the next word follows. Words without a noun are never drawn. The window forwards every change of its
 // field and shows the visibility this class holds.
 class TypingExercise : public WordFrame
 {

@@ -51,7 +51,8 @@ TypingWindow::TypingWindow(Host &host, std::unique_ptr<TypingExercise> exercise,
         focusText();
     });
     connect(&typing(), &WordFrame::wordPresented, this, [this] {
-        m_text->clear();
+        // Emptied with its undo history (clear() could be undone, bringing the last word back).
+        m_text->setText(QString());
         focusText();
     });
     connect(&typing(), &TypingExercise::visibilityChanged, this, &TypingWindow::showVisibility);

@@ -15,6 +15,8 @@ WordFrame::WordFrame(Host &host, StripStyle style, int refillBelow)
 void WordFrame::wortstapel()
 {
     m_deck = m_host.activeWords();
+    if (m_nounsOnly)
+        m_deck.removeIf([](const Word &word) { return !word.hasNoun(); });
 }
 
 Word WordFrame::drawWord()

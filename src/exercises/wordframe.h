@@ -37,7 +37,8 @@ public:
 
     // The deck: words not yet drawn in this pass, in the order of the active list.
     const QList<Word> &deck() const { return m_deck; }
-    // Refills the deck with the active words.
+    // Refills the deck with the active words (only those with a noun, where the exercise asks
+    // for nouns only).
     void wortstapel();
     // Draws the next word at random from the deck, loads its picture and fits it into a frame.
     // With no active word at all there is no word and no picture.
@@ -85,6 +86,10 @@ Q_SIGNALS:
     void wordPresented();
 
 protected:
+    // For an exercise whose task is the noun itself: a picture named by its article alone is
+    // never drawn.
+    void setNounsOnly(bool nounsOnly) { m_nounsOnly = nounsOnly; }
+
     // Draws a word on the strip in the frame's style and the letter colours (an empty word
     // leaves the strip blank).
     void showOnStrip(const QString &word);
@@ -107,6 +112,7 @@ private:
     Host &m_host;
     StripStyle m_style;
     int m_refillBelow;
+    bool m_nounsOnly = false;
     QList<Word> m_deck;
     Word m_word;
     Picture m_landscape;

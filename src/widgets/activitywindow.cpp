@@ -5,6 +5,7 @@
 #include "centring.h"
 #include "controls.h"
 #include "core/host.h"
+#include "core/messages.h"
 #include "core/twips.h"
 
 #include <QCloseEvent>
@@ -40,6 +41,18 @@ void ActivityWindow::leave()
 {
     hide();
     m_host.returnToMenu();
+}
+
+void ActivityWindow::refuseWithoutWords()
+{
+    // The menu shows the window right after activating it: the message comes once it is shown.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_host.messages().ok(kNoWordsCaption, kNoWordsText);
+            leave();
+        },
+        Qt::QueuedConnection);
 }
 
 void ActivityWindow::closeEvent(QCloseEvent *event)

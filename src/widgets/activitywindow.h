@@ -33,6 +33,9 @@ protected:
     void centre();
     // Hides the window and shows the main window (the cancel button).
     void leave();
+    // For a window that finds no word it can use: once it is shown, the menu's message for no
+    // words, then back to the main window.
+    void refuseWithoutWords();
 
     void closeEvent(QCloseEvent *event) override;
 

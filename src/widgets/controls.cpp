@@ -3,6 +3,7 @@
 
 #include "core/twips.h"
 #include "shape.h"
+#include "singleclick.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +25,7 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
     button->setFont(font);
     button->setGeometry(pixels(twips));
     button->setAutoDefault(false);
+    takeDoubleClickAsOneClick(button);
     return button;
 }
 

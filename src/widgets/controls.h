@@ -15,7 +15,7 @@ namespace wortilo {
 class Shape;
 
 // A push button with its object name and caption at a place given in twips; it never becomes
-// the default button, so Enter in a text field does not press it.
+// the default button, so Enter in a text field does not press it; a double-click presses it once.
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, const QRect &twips,
                        const QFont &font);
 // A label showing plain text (never markup: a name typed by the user stays as typed).

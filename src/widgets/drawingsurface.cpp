@@ -2,6 +2,7 @@
 #include "drawingsurface.h"
 
 #include "core/twips.h"
+#include "singleclick.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -12,6 +13,7 @@ namespace wortilo {
 DrawingSurface::DrawingSurface(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    takeDoubleClickAsOneClick(this);
 }
 
 void DrawingSurface::ensureImage()
@@ -89,10 +91,12 @@ void DrawingSurface::mousePressEvent(QMouseEvent *event)
 void DrawingSurface::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (event->button() == Qt::LeftButton && m_leftDown && rect().contains(event->position().toPoint())) {
-        m_leftDown = false;
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool click = m_leftDown && rect().contains(event->position().toPoint());
+    m_leftDown = false;
+    if (click)
         Q_EMIT clicked();
-    }
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent *event)

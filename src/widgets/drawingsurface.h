@@ -8,7 +8,8 @@ namespace wortilo {
 
 // A picture box used as a drawing surface: what is drawn on it persists (it is kept in an
 // image) until the next clear. Positions are in twips relative to the surface. Like a picture
-// box it takes the mouse presses on itself: they are not passed on to what lies beneath.
+// box it takes the mouse presses on itself: they are not passed on to what lies beneath. A
+// double-click is one press and one click.
 class DrawingSurface : public QWidget
 {
     Q_OBJECT

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "pictureframe.h"
 
+#include "singleclick.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,6 +11,7 @@ namespace wortilo {
 PictureFrame::PictureFrame(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    takeDoubleClickAsOneClick(this);
 }
 
 void PictureFrame::setPicture(const Picture &picture)

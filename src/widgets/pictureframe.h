@@ -9,7 +9,7 @@ namespace wortilo {
 
 // An image control that shows its picture stretched to its own size (aspect ratio not kept).
 // An unloadable picture shows as a light grey area without text; an empty frame draws nothing
-// and lets clicks through to what lies beneath.
+// and lets clicks through to what lies beneath. A double-click is one click.
 class PictureFrame : public QWidget
 {
     Q_OBJECT

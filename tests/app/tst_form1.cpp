@@ -5,6 +5,7 @@
 #include "core/palette.h"
 #include "session/session.h"
 #include "support/fakemessages.h"
+#include "support/fulldisk.h"
 #include "support/manualclock.h"
 #include "usage/form11.h"
 #include "widgets/activitywindow.h"
@@ -105,6 +106,8 @@ private Q_SLOTS:
     void quitWithNoWritesNothing();
     void quitWithYesWritesSilently();
     void closeBoxWritesAndTells();
+    void unwritableSettings_data();
+    void unwritableSettings();
     void settingsRoundTrip();
     void settingsFileInAnyCase();
     void damagedSettings_data();
@@ -307,6 +310,47 @@ void TestForm1::closeBoxWritesAndTells()
     QCOMPARE(f.messages.last().text, QStringLiteral("Das Programm wird beendet ...") + CR + CR);
     QCOMPARE(f.ini(), QByteArray(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 10 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n"));
     QVERIFY(f.session->quitting());
+}
+
+// A settings file that cannot be written (here: every write past a few bytes fails, as on a full
+// disk, which stops root too): the old file stays, the teacher is told where, and the program
+// ends all the same. On the close box that comes before the closing message.
+void TestForm1::unwritableSettings_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Beenden") << false;
+    QTest::newRow("close box") << true;
+}
+
+void TestForm1::unwritableSettings()
+{
+    QFETCH(bool, closeBox);
+    const QByteArray old("alte Einstellungen\r\n");
+    Fixture f(words(3), old);
+    QVERIFY(f.menu->startUp());
+    f.menu->show();
+    {
+        const wortilo::test::FullDisk full;
+        QVERIFY(full.isActive());
+        if (!closeBox)
+            f.messages.queue(Answer::Yes);
+        closeBox ? void(f.menu->close()) : f.click("Command1");
+    }
+
+    QCOMPARE(f.ini(), old);
+    QStringList texts;
+    for (const FakeMessages::Call &call : std::as_const(f.messages.calls)) {
+        QCOMPARE(call.caption, QStringLiteral("Wortilo"));
+        texts << call.text;
+    }
+    const QString failed = QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.") + CR
+                           + QDir::toNativeSeparators(f.dir.path());
+    if (closeBox)
+        QCOMPARE(texts, (QStringList{failed, QStringLiteral("Das Programm wird beendet ...") + CR + CR}));
+    else
+        QCOMPARE(texts, (QStringList{QStringLiteral("Dieses Programm jetzt beenden?") + CR + CR, failed}));
+    QVERIFY(f.session->quitting());
+    QVERIFY(!f.menu->isVisible());
 }
 
 void TestForm1::settingsRoundTrip()

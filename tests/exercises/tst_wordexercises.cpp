@@ -155,14 +155,32 @@ private Q_SLOTS:
         QVERIFY(host.usageLines(dictation ? Activity::Abschrift : Activity::Diktat).isEmpty());
     }
 
-    // Without any active word nothing is judged.
-    void typingWithoutWords()
+    // A picture named by its article alone has nothing to type: it is never drawn. Without any
+    // other word there is no word, and nothing is judged.
+    void typingWithoutNouns_data()
     {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("noun");
+        QTest::newRow("no word") << QStringList{} << "";
+        QTest::newRow("only das") << QStringList{"DAS.BMP"} << "";
+        QTest::newRow("das and Hund") << QStringList{"DAS.BMP", "DERHUND.JPG"} << "Hund";
+    }
+    void typingWithoutNouns()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, noun);
         FakeHost host;
+        host.entries = entries;
         for (const bool dictation : {false, true}) {
             const auto exercise = makeTyping(dictation, host);
-            exercise->presentNewWord();
-            for (const char *text : {"", "H", "x"})
+            for (int i = 0; i < 6; ++i) {
+                exercise->presentNewWord();
+                QCOMPARE(exercise->hasWord(), !noun.isEmpty());
+                QCOMPARE(exercise->currentWord().noun(), noun);
+            }
+            if (!noun.isEmpty())
+                continue;
+            for (const char *text : {"", "H", "x", ""})
                 QCOMPARE(exercise->textChanged(QString::fromLatin1(text)), TypingExercise::Result::Ignored);
             QCOMPARE(shown(*exercise), u'+');
         }

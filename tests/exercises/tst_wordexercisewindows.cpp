@@ -149,6 +149,11 @@ private Q_SLOTS:
         QCOMPARE(field->text(), QString());
         QCOMPARE(window.focusWidget(), field);
         host.fakeMessages.whileShown = nullptr;
+        // Nothing to undo: the last word does not come back, by key nor by the context menu.
+        QVERIFY(!field->isUndoAvailable());
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field->text(), QString());
+        QCOMPARE(calls.size(), 1);
 
         // A wrong first letter is reported at once and stays; deleting it stops the messages.
         QVERIFY(presentNoun(window, QStringLiteral("Hund")));

@@ -117,11 +117,12 @@ private Q_SLOTS:
     }
 
     // A pass of the deck draws every word once, then starts over; nouns longer than the carpet
-    // are never offered, and with no other noun there is no word.
+    // and a picture named by its article alone are never offered, and with no other noun there
+    // is no word.
     void deck()
     {
         FakeHost host;
-        host.entries = {"DERHUND.JPG", entryOfLength(26), "DIEMAUS.GIF", "DASEI.BMP"};
+        host.entries = {"DERHUND.JPG", entryOfLength(26), "DIEMAUS.GIF", "DAS.BMP", "DASEI.BMP"};
         CarpetGame game(host);
         game.teppichliste();
         QCOMPARE(game.deck(), (QStringList{"Hund", "Maus", "Ei"}));
@@ -135,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(drawn, (QStringList{"Ei", "Hund", "Maus"}));
         QCOMPARE(game.deck().size(), 3);
 
-        host.entries = {entryOfLength(26)};
+        host.entries = {entryOfLength(26), "DAS.BMP"};
         game.clear();
         QVERIFY(!game.teppichwort());
         QCOMPARE(game.click(0), CarpetGame::Click::Ignored);

@@ -45,6 +45,16 @@ private:
         for (const QChar c : letters)
             QTest::mouseClick(m_window->keyboard()->viewport(), Qt::LeftButton, {}, keyRect(c).center());
     }
+    // A double-click as the window system delivers it: press, release, the second press as a
+    // double-click, release.
+    void doubleClickKey(QChar letter)
+    {
+        QWidget *viewport = m_window->keyboard()->viewport();
+        const QPoint at = keyRect(letter).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+    }
     // The colour drawn at a point given in twips of the window.
     QRgb colourAt(int x, int y) const { return m_window->grab().toImage().pixel(twipsPoint(x, y)); }
 
@@ -103,6 +113,35 @@ private Q_SLOTS:
         QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("Befehl1")), Qt::LeftButton);
         QVERIFY(!m_window->isVisible());
         QCOMPARE(m_host.returnToMenuCalls, 1);
+    }
+
+    // A double-click on a key is one click: a wrong letter draws one part, a right one is filled
+    // in and stays highlighted.
+    void doubleClick()
+    {
+        doubleClickKey(u'X');
+        QVERIFY(key(u'X')->isSelected());
+        QCOMPARE(m_window->game().galgenfehler(), 1);
+        QVERIFY(shown("Figur2") && !shown("Figur3"));
+        doubleClickKey(u'H');
+        QVERIFY(key(u'H')->isSelected());
+        QCOMPARE(text("Bezeichnung1"), QStringLiteral(" H _ _ _"));
+        QCOMPARE(m_window->game().highlightedCount(), 2);
+    }
+
+    // With only a picture named by its article the window says there are no words and goes back
+    // to the menu.
+    void articleOnly()
+    {
+        FakeHost host;
+        host.entries = {QStringLiteral("DAS.BMP")};
+        Galgen window(host);
+        window.activate();
+        window.show();
+        QTRY_COMPARE(host.returnToMenuCalls, 1);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(host.fakeMessages.count(), 1);
+        QCOMPARE(host.fakeMessages.last().caption, QStringLiteral("Zeichjagd"));
     }
 
     // The tenth wrong letter completes the figure and shows the solution and the picture.

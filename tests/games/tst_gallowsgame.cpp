@@ -100,6 +100,31 @@ private Q_SLOTS:
         QVERIFY(g.game.picture().isEmpty() && !g.game.isRescueShown());
     }
 
+    // A picture named by its article alone has no letter to guess: it is never played, and with
+    // no other word there is no game (every click is ignored).
+    void articleOnly_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("noun");
+        QTest::newRow("only das") << QStringList{"DAS.BMP"} << "";
+        QTest::newRow("das twice") << QStringList{"DAS.BMP", "DER.JPG"} << "";
+        QTest::newRow("das and Hund") << QStringList{"DAS.BMP", "DERHUND.GIF"} << "Hund";
+    }
+    void articleOnly()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, noun);
+        Game g(entries);
+        for (int round = 0; round < 6; ++round) {
+            QCOMPARE(g.game.word().noun(), noun);
+            QCOMPARE(g.game.phase(), noun.isEmpty() ? Phase::NoWord : Phase::Playing);
+            g.host.manualClock.seconds = 1000 * round;
+            g.game.galgenrunde();
+        }
+        g.click(QStringLiteral("AXS"));
+        QCOMPARE(g.game.galgenfehler() + g.game.highlightedCount() > 0, !noun.isEmpty());
+    }
+
     // Every word is played once before any is repeated; the draw depends only on the time of day.
     void deck()
     {

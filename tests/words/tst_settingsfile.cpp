@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The settings file WORTILO.INI: exact bytes written, values restored, and what a short, damaged
 // or foreign file leaves applied.
+#include "support/fulldisk.h"
 #include "words/settingsfile.h"
 
 #include <QDir>
@@ -11,8 +12,6 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -365,23 +364,14 @@ void TestSettingsFile::failedWriteKeepsOldFile()
         break;
     }
     case WriteFailure::DiskFull: {
-#ifdef Q_OS_LINUX
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(writeBytes(path, old));
-        // A file size limit makes every write past a few bytes fail, as a full disk does.
-        rlimit saved{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = saved;
-        tiny.rlim_cur = 8;
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-        written = writeSettingsFile(path, changed);
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
+        {
+            const test::FullDisk full;
+            QVERIFY(full.isActive());
+            written = writeSettingsFile(path, changed);
+        }
         QCOMPARE(readAll(path), old);
-#else
-        QSKIP("needs a file size limit (Linux)");
-#endif
         break;
     }
     }

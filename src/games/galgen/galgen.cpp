@@ -139,6 +139,8 @@ void Galgen::activate()
 {
     centre();
     m_game.galgenrunde();
+    if (m_game.phase() == GallowsGame::Phase::NoWord)
+        refuseWithoutWords();
 }
 
 void Galgen::showState()
@@ -162,8 +164,7 @@ void Galgen::showState()
 bool Galgen::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
+    case QEvent::MouseButtonPress: {
         if (watched != m_keys->viewport())
             break;
         const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -176,6 +177,7 @@ bool Galgen::eventFilter(QObject *watched, QEvent *event)
         }
         return true;
     }
+    case QEvent::MouseButtonDblClick: // the second press of a double-click: one click is one letter
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
         if (watched == m_keys->viewport())

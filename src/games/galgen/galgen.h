@@ -25,7 +25,8 @@ public:
 
     explicit Galgen(Host &host, QWidget *parent = nullptr);
 
-    // Centres the window and prepares a game.
+    // Centres the window and prepares a game; with no word to play it says so and goes back to
+    // the menu.
     void activate() override;
 
     GallowsGame &game() { return m_game; }

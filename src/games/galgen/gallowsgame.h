@@ -28,7 +28,7 @@ public:
     static inline const QString kCaption = QStringLiteral("Galgenspiel");
 
     enum class Phase {
-        NoWord,  // no word to play (the active word list is empty)
+        NoWord,  // no word to play (no active word has a noun)
         Playing,
         Won,     // the end message and the next game follow
         Lost,
@@ -36,7 +36,8 @@ public:
 
     explicit GallowsGame(Host &host, QObject *parent = nullptr);
 
-    // A game prepared, as each activation does: a fresh keyboard, the next word from the deck.
+    // A game prepared, as each activation does: a fresh keyboard, the next word from the deck
+    // (words without a noun are never drawn).
     void galgenrunde();
     // A new game after the last one or on leaving: the drawing taken away (galgenweg), a game
     // prepared, the solution and the picture taken away.

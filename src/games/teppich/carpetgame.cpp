@@ -15,7 +15,7 @@ void CarpetGame::teppichliste()
 {
     m_deck.clear();
     for (const Word &word : m_host.activeWords())
-        if (word.noun().size() <= kCells)
+        if (word.hasNoun() && word.noun().size() <= kCells)
             m_deck.append(word.noun());
 }
 

@@ -30,17 +30,13 @@ public:
     static inline const QString kHelpText = QStringLiteral("Klicke die Buchstaben des angezeigten") + QChar(13)
                                             + QStringLiteral("Wortes in der richtigen Reihenfolge an.") + QChar(13)
                                             + QChar(13);
-    // What the menu says when there are no words, said here when no noun fits a carpet.
-    static inline const QString kNoWordsCaption = QStringLiteral("Zeichjagd");
-    static inline const QString kNoWordsText = QStringLiteral("Es sind keine Wörter vorhanden.") + QChar(13)
-                                               + QStringLiteral("bitte die Filterwahl kontrollieren!") + QChar(13);
 
     enum class Click { Ignored, Wrong, Right, Completed };
 
     explicit CarpetGame(Host &host);
 
-    // Fills the deck with the nouns of the active words; nouns longer than the carpet could
-    // never be completed and are left out.
+    // Fills the deck with the nouns of the active words; an empty noun (a picture named by its
+    // article alone) and nouns longer than the carpet could never be completed and are left out.
     void teppichliste();
     // Draws the next word from the deck (refilling it when it runs empty) and lays out a new
     // carpet. False, and no word, when no noun fits the carpet.

@@ -79,16 +79,8 @@ void Form7::activate()
 {
     centre();
     m_game->teppichliste();
-    if (!m_game->teppichwort()) {
-        // The menu shows this window right after activation: refuse once it is shown.
-        QMetaObject::invokeMethod(this, &Form7::refuse, Qt::QueuedConnection);
-    }
-}
-
-void Form7::refuse()
-{
-    host().messages().ok(CarpetGame::kNoWordsCaption, CarpetGame::kNoWordsText);
-    leave();
+    if (!m_game->teppichwort())
+        refuseWithoutWords();
 }
 
 void Form7::cancel()

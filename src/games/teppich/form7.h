@@ -29,7 +29,6 @@ public:
 private:
     void teppichzeichnen();
     void drawProgress();
-    void refuse();
     void cancel();
 
     std::unique_ptr<CarpetGame> m_game;
