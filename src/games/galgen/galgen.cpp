@@ -55,7 +55,7 @@ Galgen::Galgen(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_ga
     buildDrawing();
 
     m_display = colouredLabel(this, QStringLiteral("Bezeichnung1"), QRect(120, 120, 8055, 495), verdana(18, true));
-    m_display->setAccessibleName(QStringLiteral("Gesuchtes Wort"));
+    m_display->setAccessibleDescription(QStringLiteral("Gesuchtes Wort"));
 
     m_picture = new PictureFrame(this);
     m_picture->setObjectName(QStringLiteral("Image1"));
@@ -64,7 +64,7 @@ Galgen::Galgen(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_ga
 
     m_solution = colouredLabel(this, QStringLiteral("Bezeichnung2"), QRect(5160, 4200, 3015, 375), verdana(12, true));
     m_solution->setAlignment(Qt::AlignCenter);
-    m_solution->setAccessibleName(QStringLiteral("Lösung"));
+    m_solution->setAccessibleDescription(QStringLiteral("Lösung"));
 
     m_keys = new QListWidget(this);
     m_keys->setObjectName(QStringLiteral("Liste1"));
