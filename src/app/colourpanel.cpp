@@ -33,6 +33,7 @@ ColourPanel::ColourPanel(Session &session, QWidget *parent) : DrawingSurface(par
 
     m_background = new DrawingSurface(this);
     m_background->setObjectName(QStringLiteral("Hintergrund"));
+    setAccessibleContent(m_background, QStringLiteral("Hintergrundfarbe"), QString());
     m_background->setGeometry(twipsRect(4800, 0, 2055, 2535));
     m_background->setFont(verdana(12));
     m_background->setBackgroundColor(Qt::black);
@@ -63,12 +64,15 @@ void ColourPanel::farbfelder()
 {
     clear();
     const QColor text = Qt::black;
+    const QString consonants = QStringLiteral("Farbe der Mitlaute:");
+    const QString vowels = QStringLiteral("Farbe der Selbstlaute:");
+    setAccessibleContent(this, QStringLiteral("Buchstabenfarben"), consonants + u' ' + vowels);
     setCurrentPos(QPoint(100, 100));
-    print(QStringLiteral("Farbe der Mitlaute:"), text);
+    print(consonants, text);
     for (int i = 0; i < kPaletteSize; ++i)
         drawRect(QRect(QPoint(300 * i, 500), QPoint(300 * i + 300, 1000)), paletteColor(i), text);
     setCurrentPos(QPoint(100, 1600));
-    print(QStringLiteral("Farbe der Selbstlaute:"), text);
+    print(vowels, text);
     for (int i = 0; i < kPaletteSize; ++i)
         drawRect(QRect(QPoint(300 * i, 2000), QPoint(300 * i + 300, 2500)), paletteColor(i), text);
 }
@@ -110,6 +114,7 @@ void ColourPanel::drawSample()
         else if (QStringLiteral("Hntrgnd").contains(c))
             m_background->print(QString(c), paletteColor(colours.consonant));
     }
+    setAccessibleContent(m_background, QStringLiteral("Hintergrundfarbe"), QStringLiteral("Hintergrund"));
 }
 
 } // namespace wortilo

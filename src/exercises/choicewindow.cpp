@@ -7,6 +7,7 @@
 #include "widgets/pictureframe.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 
 namespace wortilo {
@@ -18,9 +19,12 @@ const QColor kGrey(224, 224, 224);
 
 ChoiceWindow::ChoiceWindow(Host &host, std::unique_ptr<ChoiceExercise> exercise, const QString &caption,
                            const FrameLayout &layout, const QString &instruction, QPoint instructionPlace,
-                           QPoint panelPlace, QWidget *parent)
+                           QPoint panelPlace, const QString &offer, QWidget *parent)
     : ExerciseWindow(host, std::move(exercise), caption, layout, parent)
 {
+    // Here they leaf through the offers of one task.
+    previousButton()->setAccessibleName(QStringLiteral("Vorheriges ") + offer);
+    nextButton()->setAccessibleName(QStringLiteral("Nächstes ") + offer);
     addLabel(QStringLiteral("Label2"), instruction, QRect(instructionPlace, QSize(2295, 1935)), 15.75, kGreen, kGrey);
     addShape(this, QStringLiteral("Shape2"), QRect(panelPlace, QSize(2295, 1935)), kGrey, kGrey);
     m_count = addLabel(QStringLiteral("Label3"), QStringLiteral("3 Wörter"),
@@ -72,7 +76,7 @@ Form5::Form5(Host &host, QWidget *parent)
     : ChoiceWindow(host, std::make_unique<WordChoice>(host), QStringLiteral("ortilo (Wortwahl)"),
                    choiceLayout(QSize(10800, 7560), 0),
                    QStringLiteral("Suche zum Bild das passende Wort und klicke es an."), QPoint(240, 1800),
-                   QPoint(8280, 1800), parent)
+                   QPoint(8280, 1800), QStringLiteral("Wort"), parent)
 {
     connect(strip(), &DrawingSurface::clicked, this, [this] { choice().choose(); });
 }
@@ -81,7 +85,7 @@ Form6::Form6(Host &host, QWidget *parent)
     : ChoiceWindow(host, std::make_unique<PictureChoice>(host), QStringLiteral("ortilo (Bildwahl)"),
                    choiceLayout(QSize(10815, 7470), 120),
                    QStringLiteral("Suche zum Wort das passende Bild und klicke es an."), QPoint(120, 1680),
-                   QPoint(8400, 1680), parent)
+                   QPoint(8400, 1680), QStringLiteral("Bild"), parent)
 {
     connect(image1(), &PictureFrame::clicked, this, [this] { static_cast<PictureChoice &>(choice()).bildpruefen(); });
     connect(image2(), &PictureFrame::clicked, this, [this] { static_cast<PictureChoice &>(choice()).bildpruefen(); });

@@ -19,10 +19,11 @@ public:
     QLabel *countLabel() const { return m_count; }
 
 protected:
-    // The instruction at its place, the panel with the count and the slider at its place.
+    // The instruction at its place, the panel with the count and the slider at its place; the
+    // offers are words or pictures ("Wort", "Bild"), which "<<" and ">>" are named after.
     ChoiceWindow(Host &host, std::unique_ptr<ChoiceExercise> exercise, const QString &caption,
                  const FrameLayout &layout, const QString &instruction, QPoint instructionPlace, QPoint panelPlace,
-                 QWidget *parent);
+                 const QString &offer, QWidget *parent);
 
     void previousClicked() override;
     void nextClicked() override;

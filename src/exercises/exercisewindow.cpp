@@ -40,7 +40,7 @@ ExerciseWindow::ExerciseWindow(Host &host, std::unique_ptr<WordFrame> frame, con
 
     m_strip = new DrawingSurface(this);
     m_strip->setObjectName(QStringLiteral("Picture1"));
-    m_strip->setAccessibleName(QStringLiteral("Wort"));
+    setAccessibleContent(m_strip, QStringLiteral("Wort"), QString());
     m_strip->setFont(verdana(36, true));
     m_strip->setGeometry(pixels(layout.strip));
 
@@ -126,7 +126,7 @@ void ExerciseWindow::showPictures()
 void ExerciseWindow::showStrip()
 {
     drawStrip(m_frame->strip());
-    m_strip->setAccessibleDescription(m_frame->stripText());
+    setAccessibleContent(m_strip, QStringLiteral("Wort"), m_frame->stripText());
 }
 
 } // namespace wortilo

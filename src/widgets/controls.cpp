@@ -59,9 +59,16 @@ void fillBackground(QWidget *widget, const QColor &colour)
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette pal = widget->palette();
-    pal.setColor(widget->foregroundRole(), colour);
-    pal.setColor(QPalette::WindowText, colour);
+    for (const QPalette::ColorRole role :
+         {widget->foregroundRole(), QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        pal.setColor(role, colour);
     widget->setPalette(pal);
+}
+
+void setAccessibleContent(QWidget *widget, const QString &purpose, const QString &content)
+{
+    widget->setAccessibleDescription(purpose);
+    widget->setAccessibleName(content.isEmpty() ? purpose : content);
 }
 
 } // namespace wortilo

@@ -24,7 +24,12 @@ Shape *addShape(QWidget *parent, const QString &name, const QRect &twips, const 
                 const QColor &border = Qt::black);
 // Fills the widget's background with the colour (check boxes and labels too).
 void fillBackground(QWidget *widget, const QColor &colour);
-// Sets the text colour of a label or button.
+// Sets the colour the widget paints its text in: a label's or frame's window text, a button's
+// caption, and the items and text of a list or text field (which paint with the Text role).
 void setTextColour(QWidget *widget, const QColor &colour);
+// What assistive technology reads of a control that shows changing content: the content as its
+// accessible name, like a label's text, and its purpose as its description. While it shows
+// nothing, its purpose is its name too.
+void setAccessibleContent(QWidget *widget, const QString &purpose, const QString &content);
 
 } // namespace wortilo

@@ -66,9 +66,11 @@ void DrawingSurface::drawRect(const QRect &r, const std::optional<QColor> &fill,
     if (fill)
         p.fillRect(pixels, *fill);
     if (outline) {
+        // A one-pixel pen outlines a QRect one pixel right of and below it; the outline keeps to
+        // the same pixels as the fill, from one corner to the other.
         p.setPen(*outline);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(pixels);
+        p.drawRect(pixels.adjusted(0, 0, -1, -1));
     }
     update();
 }

@@ -144,6 +144,19 @@ private Q_SLOTS:
         QCOMPARE(host.fakeMessages.last().caption, QStringLiteral("Zeichjagd"));
     }
 
+    // Keys that select in other lists (Ctrl+A) leave the highlights as the game holds them.
+    void keyboardShowsTheGame()
+    {
+        QListWidget *keys = m_window->keyboard();
+        keys->setFocus();
+        QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(keys->selectedItems().isEmpty());
+        clickKeys(QStringLiteral("H"));
+        QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(keys->selectedItems(), QList<QListWidgetItem *>{key(u'H')});
+        QCOMPARE(m_window->game().highlightedCount(), 1);
+    }
+
     // The tenth wrong letter completes the figure and shows the solution and the picture.
     void loss()
     {

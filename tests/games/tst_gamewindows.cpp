@@ -230,6 +230,7 @@ private Q_SLOTS:
     // The arrow keys steer the figure while the word list has the focus; a click on the field
     // starts the game, a second one changes nothing; the letters jump every 3 seconds with the
     // bar at 3; Escape leaves, and no timer runs behind the hidden window, nor after the close box.
+    // Each opening gives the field the keyboard, so that Space presses no button.
     void catchGame()
     {
         FakeHost host;
@@ -245,6 +246,10 @@ private Q_SLOTS:
         auto *field = child<DrawingSurface>(*window, "Bild5");
         auto *figure = child<QLabel>(*window, "Bezeichnung8");
         QCOMPARE(list->count(), 2);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(QApplication::focusWidget(), field);
+        QTest::keyClick(field, Qt::Key_Space);
+        QVERIFY(window->isVisible());
 
         list->setFocus();
         list->setCurrentRow(0);
@@ -282,6 +287,7 @@ private Q_SLOTS:
         QVERIFY(!host.manualClock.anyTickerActive());
 
         open(*window);
+        QCOMPARE(window->focusWidget(), field); // what gets the keyboard when the window is active
         QVERIFY(!host.manualClock.anyTickerActive());
         QVERIFY(!figure->isVisible());
         QCOMPARE(child<QLabel>(*window, "Bezeichnung6")->text(), QStringLiteral("0"));

@@ -61,17 +61,21 @@ void TestDrawingSurface::drawingPersistsUntilCleared()
     QCOMPARE(countColour(s.image(), QColor(10, 20, 30), s.rect()), 100 * 40);
 }
 
+// A rectangle covers the pixels from one corner to the other, both included, its outline too.
 void TestDrawingSurface::rectangles()
 {
     DrawingSurface s;
     s.resize(100, 100);
     s.setBackgroundColor(Qt::white);
     s.drawRect(QRect(QPoint(300, 300), QPoint(600, 600)), QColor(Qt::blue), QColor(Qt::black));
+    s.drawRect(QRect(QPoint(900, 300), QPoint(1200, 600)), std::nullopt, QColor(Qt::black));
     const QImage img = s.image();
     QCOMPARE(img.pixelColor(30, 30), QColor(Qt::blue));
-    QCOMPARE(img.pixelColor(20, 30), QColor(Qt::black));
     QCOMPARE(img.pixelColor(10, 10), QColor(Qt::white));
-    QCOMPARE(img.pixelColor(45, 45), QColor(Qt::white));
+    for (const int left : {20, 60}) {
+        QCOMPARE(countColour(img, Qt::black, QRect(left, 20, 21, 21)), 80);
+        QCOMPARE(countColour(img, Qt::black, QRect(left, 41, 22, 1)) + countColour(img, Qt::black, QRect(left + 21, 20, 1, 21)), 0);
+    }
 }
 
 QTEST_MAIN(TestDrawingSurface)

@@ -34,7 +34,7 @@ Form8::Form8(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game
     for (int i = 0; i < AbcGame::kSlots; ++i) {
         auto *slot = new PictureFrame(this);
         slot->setObjectName(QStringLiteral("Image%1").arg(i + 1));
-        slot->setAccessibleName(QStringLiteral("Bild %1").arg(i + 1));
+        setAccessibleContent(slot, QStringLiteral("Bild %1").arg(i + 1), QString());
         slot->setGeometry(twipsRect(kSlotLefts[i], 120, 1695, 1935));
         // The single border lies on the picture's edge; it lets the mouse through to the slot.
         addShape(this, QStringLiteral("Border%1").arg(i + 1), QRect(kSlotLefts[i], 120, 1695, 1935), Qt::transparent);
@@ -110,7 +110,7 @@ void Form8::showSlots()
     for (int i = 0; i < m_slots.size(); ++i) {
         m_slots.at(i)->setPicture(m_game->picture(i));
         const QString noun = i < m_game->slotCount() ? m_game->slotOrder().at(i) : QString();
-        m_slots.at(i)->setAccessibleDescription(noun);
+        setAccessibleContent(m_slots.at(i), QStringLiteral("Bild %1").arg(i + 1), noun);
     }
 }
 

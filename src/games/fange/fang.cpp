@@ -157,6 +157,9 @@ void Fang::activate()
     m_label1->setText(host().playerName());
     m_game->fangliste();
     m_game->fangwort();
+    // The field has the keyboard from the start, so that no key meant for the game presses a
+    // button (Space on "Abbruch . . ." would leave).
+    m_bild5->setFocus();
 }
 
 bool Fang::eventFilter(QObject *watched, QEvent *event)

@@ -24,7 +24,8 @@ public:
     explicit Fang(Host &host, QWidget *parent = nullptr);
     ~Fang() override;
 
-    // Centres the window, shows the player's name, fills the word list and prepares a word.
+    // Centres the window, shows the player's name, fills the word list, prepares a word and gives
+    // the field the keyboard.
     void activate() override;
 
     CatchGame &game() const { return *m_game; }

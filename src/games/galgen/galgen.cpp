@@ -55,7 +55,7 @@ Galgen::Galgen(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_ga
     buildDrawing();
 
     m_display = colouredLabel(this, QStringLiteral("Bezeichnung1"), QRect(120, 120, 8055, 495), verdana(18, true));
-    m_display->setAccessibleName(QStringLiteral("Gesuchtes Wort"));
+    m_display->setAccessibleDescription(QStringLiteral("Gesuchtes Wort"));
 
     m_picture = new PictureFrame(this);
     m_picture->setObjectName(QStringLiteral("Image1"));
@@ -64,7 +64,7 @@ Galgen::Galgen(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_ga
 
     m_solution = colouredLabel(this, QStringLiteral("Bezeichnung2"), QRect(5160, 4200, 3015, 375), verdana(12, true));
     m_solution->setAlignment(Qt::AlignCenter);
-    m_solution->setAccessibleName(QStringLiteral("Lösung"));
+    m_solution->setAccessibleDescription(QStringLiteral("Lösung"));
 
     m_keys = new QListWidget(this);
     m_keys->setObjectName(QStringLiteral("Liste1"));
@@ -97,6 +97,8 @@ Galgen::Galgen(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_ga
     // The keys are pressed through the game: a click toggles a highlight only as the game says.
     m_keys->viewport()->installEventFilter(this);
     m_keys->installEventFilter(this);
+    // Whatever else changes the highlights (Ctrl+A selects all), they go back to the game's.
+    connect(m_keys->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Galgen::showKeys);
 
     QPushButton *cancel = addButton(this, QStringLiteral("Befehl1"), QStringLiteral("Abbruch . . ."),
                                     QRect(6120, 4920, 2055, 495), verdana(9.75, true));
@@ -146,8 +148,7 @@ void Galgen::activate()
 void Galgen::showState()
 {
     m_display->setText(m_game.galgenanzeige());
-    for (int i = 0; i < GallowsGame::kKeyCount; ++i)
-        m_keys->item(i)->setSelected(m_game.isKeyHighlighted(i));
+    showKeys();
     for (int part = 1; part <= GallowsGame::kParts; ++part)
         m_parts[std::size_t(part - 1)]->setVisible(m_game.isPartShown(part));
     for (QWidget *w : std::as_const(m_rescue))
@@ -156,6 +157,16 @@ void Galgen::showState()
     m_solution->setVisible(m_game.phase() == GallowsGame::Phase::Lost);
     m_picture->setPicture(m_game.picture());
     m_picture->setVisible(!m_game.picture().isEmpty());
+}
+
+void Galgen::showKeys()
+{
+    if (m_showingKeys)
+        return;
+    m_showingKeys = true;
+    for (int i = 0; i < GallowsGame::kKeyCount; ++i)
+        m_keys->item(i)->setSelected(m_game.isKeyHighlighted(i));
+    m_showingKeys = false;
 }
 
 // A press on a key, or the space bar on the current key, is a letter click; the highlights show

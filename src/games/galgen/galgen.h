@@ -38,6 +38,8 @@ protected:
 private:
     void buildDrawing();
     void showState();
+    // The keyboard's highlights as the game holds them.
+    void showKeys();
 
     GallowsGame m_game;
     QLabel *m_display = nullptr;
@@ -46,6 +48,7 @@ private:
     PictureFrame *m_picture = nullptr;
     std::array<QWidget *, GallowsGame::kParts> m_parts{};
     QList<QWidget *> m_rescue;
+    bool m_showingKeys = false;
 };
 
 } // namespace wortilo

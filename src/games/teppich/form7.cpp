@@ -42,14 +42,14 @@ Form7::Form7(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game
 
     m_bild2 = new DrawingSurface(this);
     m_bild2->setObjectName(QStringLiteral("bild2"));
-    m_bild2->setAccessibleName(QStringLiteral("Gefundene Buchstaben"));
+    setAccessibleContent(m_bild2, QStringLiteral("Gefundene Buchstaben"), QString());
     m_bild2->setFont(big);
     m_bild2->setGeometry(twipsRect(120, 600, 9975, 495));
     m_bild2->setBackgroundColor(kBackground);
 
     m_bild1 = new DrawingSurface(this);
     m_bild1->setObjectName(QStringLiteral("bild1"));
-    m_bild1->setAccessibleName(QStringLiteral("Buchstabenteppich"));
+    setAccessibleContent(m_bild1, QStringLiteral("Buchstabenteppich"), QString());
     m_bild1->setFont(big);
     m_bild1->setGeometry(twipsRect(120, 1320, 9975, 4935));
     m_bild1->setBackgroundColor(Qt::white);
@@ -105,7 +105,7 @@ void Form7::teppichzeichnen()
         for (int k = 0; k < CarpetGame::kCells; ++k)
             m_bild1->drawRect(cellBox(k), std::nullopt, paletteColor(kOutline));
     }
-    m_bild1->setAccessibleDescription(carpet);
+    setAccessibleContent(m_bild1, QStringLiteral("Buchstabenteppich"), carpet);
     drawProgress();
 }
 
@@ -113,8 +113,12 @@ void Form7::teppichzeichnen()
 void Form7::drawProgress()
 {
     m_bild2->clear();
-    for (const QChar c : m_game->found())
+    QString shown;
+    for (const QChar c : m_game->found()) {
         m_bild2->print(u' ' + QString(c), paletteColor(kFound));
+        shown += u' ' + QString(c);
+    }
+    setAccessibleContent(m_bild2, QStringLiteral("Gefundene Buchstaben"), shown);
 }
 
 } // namespace wortilo
