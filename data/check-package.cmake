@@ -73,7 +73,7 @@ foreach(want "Package: wortilo\n" "Version: ${VERSION}\n" "Section: education\n"
 endforeach()
 # Found by dpkg-shlibdeps, and named because the program loads them at run time.
 foreach(want "Depends: [^\n]*libqt6widgets6" "Depends: [^\n]*qt6-qpa-plugins"
-    "Depends: [^\n]*fonts-dejavu-core" "Recommends: [^\n]*qt6-translations-l10n")
+    "Depends: [^\n]*fonts-sil-andika" "Depends: [^\n]*fonts-dejavu-core" "Recommends: [^\n]*qt6-translations-l10n")
   if(NOT fields MATCHES "${want}")
     fail("the control data do not match '${want}':\n${fields}")
   endif()

@@ -40,7 +40,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # named here: Qt's X11 platform plugin, the fonts it draws with, Qt's German texts for its
 # standard dialogs, and xdg-open for the menu entry's "Bilderordner öffnen".
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-sil-andika, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
 
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "children practise German nouns and their articles with pictures")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages Wortilo needs to build, run and test, but only those that are missing.
-# Fonts: DejaVu for the program's own text; for text in metafiles the faces Windows pictures name,
+# Fonts: Andika (a face for beginning readers) for the program's own text, DejaVu where it is
+# missing and for the desktop's message boxes; for text in metafiles the faces Windows pictures name,
 # Liberation (same widths as Arial, Times New Roman, Courier New) and WenQuanYi Micro Hei (Chinese,
 # Japanese and Korean text in the test pictures). tools/fonts-fresh.conf limits a run to these.
 # With arguments, installs those packages instead (the picture and icon generators use this).
@@ -10,6 +11,7 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n
+  fonts-sil-andika
   fonts-dejavu-core
   fonts-liberation2
   fonts-wqy-microhei

@@ -74,9 +74,7 @@ QPushButton *ExerciseWindow::addButton(const QString &name, const QString &capti
 QLabel *ExerciseWindow::addLabel(const QString &name, const QString &text, const QRect &twipsRect, double points,
                                  const QColor &colour, const QColor &background)
 {
-    QLabel *label = wortilo::addLabel(this, name, text, twipsRect, verdana(points, true));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel *label = wortilo::addWrappedLabel(this, name, text, twipsRect, verdana(points, true));
     setTextColour(label, colour);
     fillBackground(label, background);
     return label;

@@ -2,11 +2,14 @@
 #include "controls.h"
 
 #include "core/twips.h"
+#include "fonts.h"
 #include "shape.h"
 #include "singleclick.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QTextLayout>
 
 namespace wortilo {
 
@@ -15,6 +18,37 @@ QRect pixels(const QRect &t)
 {
     return twipsRect(t.x(), t.y(), t.width(), t.height());
 }
+
+class WrappedLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(foregroundRole()));
+        const QRect room = contentsRect();
+        const QFontMetrics metrics(font());
+        const LetterExtent letters = letterExtent(font());
+        QTextLayout layout(text(), font());
+        QTextOption option(Qt::AlignLeft);
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        // Each line's box starts where its baseline lies the letters' ascent below the line's top.
+        for (int y = letters.ascent - metrics.ascent();; y += letters.height()) {
+            QTextLine line = layout.createLine();
+            if (!line.isValid())
+                break;
+            line.setLineWidth(room.width());
+            line.setPosition(QPointF(0, y));
+        }
+        layout.endLayout();
+        layout.draw(&p, room.topLeft());
+    }
+};
 } // namespace
 
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, const QRect &twips,
@@ -36,6 +70,20 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, cons
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     label->setFont(font);
+    label->setGeometry(pixels(twips));
+    return label;
+}
+
+QLabel *addWrappedLabel(QWidget *parent, const QString &name, const QString &text, const QRect &twips,
+                        const QFont &font)
+{
+    auto *label = new WrappedLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(pixels(twips));
     return label;
 }

@@ -20,6 +20,10 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
                        const QFont &font);
 // A label showing plain text (never markup: a name typed by the user stays as typed).
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &twips, const QFont &font);
+// A label of plain text wrapped at word ends from its top left corner, its lines as far apart as
+// its letters reach (letterExtent), not as far as the face's taller line box would set them.
+QLabel *addWrappedLabel(QWidget *parent, const QString &name, const QString &text, const QRect &twips,
+                        const QFont &font);
 Shape *addShape(QWidget *parent, const QString &name, const QRect &twips, const QColor &fill,
                 const QColor &border = Qt::black);
 // Fills the widget's background with the colour (check boxes and labels too).

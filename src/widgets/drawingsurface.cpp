@@ -3,6 +3,7 @@
 
 #include "core/twips.h"
 #include "singleclick.h"
+#include "fonts.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -52,7 +53,7 @@ void DrawingSurface::print(const QString &text, const QColor &color)
     p.setPen(color);
     const QFontMetrics fm(font());
     const QPoint at(px(m_pos.x()), px(m_pos.y()));
-    p.drawText(at.x(), at.y() + fm.ascent(), text);
+    p.drawText(at.x(), at.y() + letterExtent(font()).ascent, text);
     m_pos.rx() += twips(fm.horizontalAdvance(text));
     update();
 }

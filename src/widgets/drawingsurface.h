@@ -24,7 +24,8 @@ public:
     QPoint currentPos() const { return m_pos; }
     void setCurrentPos(QPoint twipsPos) { m_pos = twipsPos; }
     // Prints text at the current position in the surface's font and the given colour, without a
-    // line break: the current position moves to the right by the text's width.
+    // line break: the current position moves to the right by the text's width. The position is
+    // the top of the line; the baseline lies the letters' ascent (letterExtent) below it.
     void print(const QString &text, const QColor &color);
     // Rectangle from one corner to the other, filled and/or outlined.
     void drawRect(const QRect &twipsRect, const std::optional<QColor> &fill,

@@ -115,7 +115,9 @@ void Form8::showSlots()
 }
 
 // The result panel lists the nouns in order, each on a line of its own: the first letter red,
-// the rest green.
+// the rest green. The five lines share the panel's height: a line as high as the letters reach,
+// closer together where five of them would not fit (the umlaut dots of one line and the
+// descenders of the line above never meet: a line's first letter is a capital).
 void Form8::showResult(bool solved)
 {
     m_picture1->setVisible(solved);
@@ -123,13 +125,14 @@ void Form8::showResult(bool solved)
     if (!solved)
         return;
     m_picture1->clear();
-    const int lineHeight = twips(QFontMetrics(m_picture1->font()).height());
+    const int letters = letterExtent(m_picture1->font()).height();
+    const int pitch = std::min(letters, (m_picture1->height() - letters) / (AbcGame::kSlots - 1));
     int y = 0;
     for (const AbcGame::ResultLine &line : m_game->resultLines()) {
-        m_picture1->setCurrentPos(QPoint(0, y));
+        m_picture1->setCurrentPos(QPoint(0, twips(y)));
         m_picture1->print(line.head, paletteColor(kHeadColour));
         m_picture1->print(line.tail, paletteColor(kTailColour));
-        y += lineHeight;
+        y += pitch;
     }
 }
 

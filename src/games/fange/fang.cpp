@@ -213,7 +213,7 @@ void Fang::fangzeichnen()
         // design's, the text moves left into its leading blanks so that its end stays visible.
         const QFontMetrics metrics(m_bild5->font());
         const int overflow = std::max(0, metrics.horizontalAdvance(kStartText) - m_bild5->width());
-        m_bild5->setCurrentPos(QPoint(-twips(overflow), 5 * twips(metrics.height())));
+        m_bild5->setCurrentPos(QPoint(-twips(overflow), 5 * twips(letterExtent(m_bild5->font()).height())));
         m_bild5->print(kStartText, Qt::black);
         return;
     }

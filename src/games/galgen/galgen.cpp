@@ -93,6 +93,9 @@ Galgen::Galgen(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_ga
     for (int i = 0; i < GallowsGame::kKeyCount; ++i) {
         auto *item = new QListWidgetItem(GallowsGame::keyText(i), m_keys);
         item->setTextAlignment(Qt::AlignCenter);
+        // A key is its cell: the face's line box, taller than its letters, would push the
+        // second row out of the list.
+        item->setSizeHint(m_keys->gridSize());
     }
     // The keys are pressed through the game: a click toggles a highlight only as the game says.
     m_keys->viewport()->installEventFilter(this);
