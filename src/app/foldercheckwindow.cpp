@@ -135,7 +135,9 @@ void FolderCheckWindow::addFindings(const QList<FolderCheck::Finding> &findings)
         const int row = m_table->rowCount();
         m_table->insertRow(row);
         m_table->setItem(row, 0, new QTableWidgetItem(f.file));
-        m_table->setItem(row, 1, new QTableWidgetItem(f.reason));
+        auto *reason = new QTableWidgetItem(f.reason);
+        reason->setToolTip(f.reason); // whole, where the column cuts it off
+        m_table->setItem(row, 1, reason);
     }
     m_table->setUpdatesEnabled(true);
 }
