@@ -4,6 +4,7 @@
 # Fonts: DejaVu for the program's own text; for text in metafiles the faces Windows pictures name,
 # Liberation (same widths as Arial, Times New Roman, Courier New) and WenQuanYi Micro Hei (Chinese,
 # Japanese and Korean text in the test pictures). tools/fonts-fresh.conf limits a run to these.
+# poppler-utils: pdftotext reads back the printed usage view in its test.
 # With arguments, installs those packages instead (the picture and icon generators use this).
 set -euo pipefail
 packages=(
@@ -15,6 +16,7 @@ packages=(
   fonts-wqy-microhei
   desktop-file-utils appstream
   dpkg-dev file
+  poppler-utils
 )
 if (($#)); then
   packages=("$@")
