@@ -39,12 +39,9 @@ private Q_SLOTS:
         QTest::newRow("no article") << QByteArray("Hund.jpg") << jpeg << false << "nicht mit der, die oder das";
         QTest::newRow("blank") << QByteArray("der Hund.jpg") << jpeg << false << "ein Leerzeichen";
         QTest::newRow("digit") << QByteArray("derHund2.jpg") << jpeg << false << "eine Ziffer („2“)";
-        QTest::newRow("hyphen") << QByteArray("die-Tür.jpg") << jpeg << false << "ein Bindestrich";
         QTest::newRow("png") << QByteArray("dieKatze.png") << encode(makeImage(4, 4), "PNG") << false
                              << "keine .png-Dateien: bitte als .jpg, .gif oder .bmp speichern";
         QTest::newRow("jpeg") << QByteArray("dieKatze.JPEG") << jpeg << false << "Endung in .jpg zu ändern";
-        QTest::newRow("webp") << QByteArray("dieKatze.webp") << QByteArray("RIFF") << false << "keine .webp-Dateien";
-        QTest::newRow("heic") << QByteArray("dieKatze.heic") << QByteArray("x") << false << "keine .heic-Dateien";
         QTest::newRow("same word") << QByteArray("dasgut.jpg") << jpeg << false << "Dasselbe Wort wie „dasGut.jpg“";
         QTest::newRow("no text") << QByteArray("die\xff\xfeKatze.bmp") << jpeg << false << "kein gültiger Text";
         QTest::newRow("damaged") << QByteArray("dieKatze.jpg") << jpeg.left(jpeg.size() / 2) << true

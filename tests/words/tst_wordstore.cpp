@@ -46,23 +46,6 @@ void TestWordStore::folderYieldsExpectedEntries()
     // one counts.
     QCOMPARE(entries, (QStringList{"DAS.BMP", "DERFUß.BMP", "DERHUND.ALT.JPG", "DERHUND.JPG", "DIEÄPFEL.GIF"}));
     QCOMPARE(store.label(), QStringLiteral(" 5 Nomen "));
-
-    // The same rules tell why: each name repeated in other letter case points to the one kept.
-    const QStringList files = folder.pictureFiles();
-    const QList<NameVerdict> verdicts = store.judge(files);
-    QCOMPARE(verdicts.size(), files.size());
-    QStringList kept, repeated;
-    for (qsizetype i = 0; i < verdicts.size(); ++i) {
-        if (verdicts[i].word)
-            kept << verdicts[i].word->entry();
-        if (verdicts[i].fault == NameFault::SameWord) {
-            QVERIFY(verdicts[i].sameAs >= 0 && verdicts[i].sameAs < i);
-            QCOMPARE(germanUpper(files[verdicts[i].sameAs]), germanUpper(files[i]));
-            repeated << germanUpper(files[i]);
-        }
-    }
-    QCOMPARE(kept, entries);
-    QCOMPARE(repeated, (QStringList{"DERHUND.JPG", "DIEÄPFEL.GIF"}));
 }
 
 void TestWordStore::countLabel()
