@@ -115,4 +115,18 @@ run_launcher(sh "${LAUNCHER}" ENV "WORTILO_BIN=${WORK}/missing" "WORTILO_SEED=${
 expect_output("${WORK}/home9/.local/share/wortilo")
 expect_same_files("${SEED}" "${WORK}/home9/.local/share/wortilo")
 
+# 8. "Bilderordner prüfen": without a folder the check runs in the user's folder, made and filled
+#    as on a first start; a folder the teacher names is checked where the check was called, and
+#    the user's folder is left alone.
+file(MAKE_DIRECTORY "${WORK}/home10" "${WORK}/named")
+run_launcher(sh "${LAUNCHER}" ENV ${base_env} "HOME=${WORK}/home10" UNSET XDG_DATA_HOME ARGS --pruefen --fenster)
+expect_output("${WORK}/home10/.local/share/wortilo\n--pruefen\n--fenster")
+file(MAKE_DIRECTORY "${WORK}/home11")
+run_launcher(sh "${LAUNCHER}" ENV ${base_env} "HOME=${WORK}/home11" UNSET XDG_DATA_HOME ARGS --pruefen named
+  WORKING_DIRECTORY "${WORK}")
+expect_output("${WORK}\n--pruefen\nnamed")
+if(EXISTS "${WORK}/home11/.local")
+  fail("checking a named folder made the user's picture folder")
+endif()
+
 finish()

@@ -5,6 +5,7 @@
 # missing and for the desktop's message boxes; for text in metafiles the faces Windows pictures name,
 # Liberation (same widths as Arial, Times New Roman, Courier New) and WenQuanYi Micro Hei (Chinese,
 # Japanese and Korean text in the test pictures). tools/fonts-fresh.conf limits a run to these.
+# poppler-utils: pdftotext reads back the printed usage view in its test.
 # With arguments, installs those packages instead (the picture and icon generators use this).
 set -euo pipefail
 packages=(
@@ -17,6 +18,7 @@ packages=(
   fonts-wqy-microhei
   desktop-file-utils appstream
   dpkg-dev file
+  poppler-utils
 )
 if (($#)); then
   packages=("$@")

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "app/foldercheckwindow.h"
 #include "app/form1.h"
 #include "app/translations.h"
 #include "core/clock.h"
@@ -6,19 +7,88 @@
 #include "widgets/appicon.h"
 #include "widgets/fonts.h"
 #include "widgets/qtmessages.h"
+#include "words/foldercheck.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTextStream>
+#include <cstring>
+
+namespace {
+
+// `--pruefen [--fenster] [ORDNER]`: the folder check for teachers, printed or in a window; the
+// folder is the working directory unless one is named.
+struct CheckRequest {
+    bool window = false;
+    QString folder = QStringLiteral(".");
+    bool valid = true;
+};
+
+CheckRequest parseCheck(const QStringList &arguments)
+{
+    CheckRequest request;
+    bool named = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (a == u"--pruefen")
+            continue;
+        if (a == u"--fenster")
+            request.window = true;
+        else if (!named && !a.startsWith(u"--"))
+            request.folder = a, named = true;
+        else
+            request.valid = false;
+    }
+    return request;
+}
+
+bool hasArgument(int argc, char *argv[], const char *option)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], option) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (hasArgument(argc, argv, "--pruefen") && !hasArgument(argc, argv, "--fenster")) {
+        // The printed report needs no screen: a teacher may run it over a remote shell.
+        QCoreApplication app(argc, argv);
+        const CheckRequest request = parseCheck(QCoreApplication::arguments());
+        QTextStream err(stderr);
+        if (!request.valid) {
+            err << "Aufruf: wortilo --pruefen [--fenster] [ORDNER]\n";
+            return 2;
+        }
+        wortilo::FolderCheck check(request.folder);
+        check.readFolder();
+        check.checkPictures();
+        QTextStream out(stdout);
+        out << check.report();
+        return check.passed() ? 0 : 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wortilo"));
     QApplication::setWindowIcon(wortilo::appIcon());
-    QApplication::setQuitOnLastWindowClosed(false);
     wortilo::installGermanTranslations(app);
     wortilo::installFontSubstitutes();
 
+    if (hasArgument(argc, argv, "--pruefen")) {
+        const CheckRequest request = parseCheck(QApplication::arguments());
+        if (!request.valid) {
+            QTextStream(stderr) << "Aufruf: wortilo --pruefen [--fenster] [ORDNER]\n";
+            return 2;
+        }
+        wortilo::FolderCheckWindow window(request.folder);
+        window.show();
+        return QApplication::exec();
+    }
+
+    QApplication::setQuitOnLastWindowClosed(false);
     wortilo::QtMessages messages;
     wortilo::SystemClock clock;
     wortilo::Session session(messages, QDir::currentPath(), clock);

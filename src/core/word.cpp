@@ -13,13 +13,23 @@ bool startsWithArticle(QStringView upperName)
 
 std::optional<Word> Word::fromFileName(const QString &fileName, const QString &letters)
 {
+    return judge(fileName, letters).word;
+}
+
+NameVerdict Word::judge(const QString &fileName, const QString &letters)
+{
     Word word = fromEntry(fileName.normalized(QString::NormalizationForm_C));
     if (!word.hasArticle())
-        return std::nullopt;
-    for (const QChar c : word.stem().sliced(3))
-        if (!letters.contains(germanUpper(c)))
-            return std::nullopt;
-    return word;
+        return {std::nullopt, NameFault::NoArticle, {}};
+    const QStringView noun = word.stem().sliced(3);
+    for (qsizetype i = 0; i < noun.size(); ++i) {
+        if (!letters.contains(germanUpper(noun[i]))) {
+            // A character beyond the first plane (an emoji) is told whole, not by its halves.
+            const bool pair = noun[i].isHighSurrogate() && i + 1 < noun.size() && noun[i + 1].isLowSurrogate();
+            return {std::nullopt, NameFault::NotALetter, noun.mid(i, pair ? 2 : 1).toString()};
+        }
+    }
+    return {std::move(word), NameFault::None, {}};
 }
 
 Word Word::fromEntry(const QString &entry)

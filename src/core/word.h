@@ -7,6 +7,16 @@
 
 namespace wortilo {
 
+// Why a picture file's name makes no word.
+enum class NameFault {
+    None,
+    NoArticle,  // it does not begin with der, die or das
+    NotALetter, // its noun holds a character that is not one of the alphabet's letters
+    SameWord,   // it differs from an earlier file's name only in letter case (the word store's rule)
+};
+
+struct NameVerdict;
+
 // One word of the vocabulary: a picture file named article + noun + extension. Its forms:
 //   entry     DERHUND.JPG   the file name in upper case (ß kept), under which the picture is found
 //   article   der           in lower case
@@ -22,6 +32,8 @@ public:
     // The word of a picture file, when its name (in any case) starts with der, die or das and
     // its noun uses only the given upper-case letters; nothing otherwise.
     static std::optional<Word> fromFileName(const QString &fileName, const QString &letters);
+    // The same rule, telling why a name makes no word.
+    static NameVerdict judge(const QString &fileName, const QString &letters);
     // The word of an entry as the word list holds it (in any case).
     static Word fromEntry(const QString &entry);
     // Words of several entries, in order.
@@ -51,6 +63,14 @@ private:
 };
 
 size_t qHash(const Word &word, size_t seed = 0);
+
+// What a picture file's name makes: its word, or why it makes none.
+struct NameVerdict {
+    std::optional<Word> word;
+    NameFault fault = NameFault::None;
+    QString character;     // NotALetter: the first character of the noun that is no letter
+    qsizetype sameAs = -1; // SameWord: the index of the earlier name, in the list judged
+};
 
 // Whether an upper-cased name starts with one of the three articles.
 bool startsWithArticle(QStringView upperName);

@@ -12,16 +12,26 @@
 namespace wortilo {
 
 namespace {
-bool hasPictureExtension(const char *rawName)
+bool hasExtension(QByteArrayView rawName, std::initializer_list<const char *> extensions)
 {
-    const size_t length = std::strlen(rawName);
-    if (length < 4)
-        return false;
-    const QByteArrayView extension(rawName + length - 4, 4);
-    for (const char *picture : {".wmf", ".jpg", ".gif", ".bmp"})
-        if (extension.compare(picture, Qt::CaseInsensitive) == 0)
+    for (const char *extension : extensions) {
+        const qsizetype length = qsizetype(std::strlen(extension));
+        if (rawName.size() >= length && rawName.last(length).compare(extension, Qt::CaseInsensitive) == 0)
             return true;
+    }
     return false;
+}
+
+bool hasPictureExtension(QByteArrayView rawName)
+{
+    return hasExtension(rawName, {".wmf", ".jpg", ".gif", ".bmp"});
+}
+
+// Picture formats a teacher may drop into the folder that Wortilo does not read.
+bool hasOtherPictureExtension(QByteArrayView rawName)
+{
+    return hasExtension(rawName, {".png", ".jpeg", ".jpe", ".jfif", ".webp", ".heic", ".heif", ".avif", ".tif",
+                                  ".tiff", ".svg", ".emf", ".jxl"});
 }
 
 // Whether a directory entry is a file (or a link to one). The entry's type saves asking the
@@ -45,6 +55,7 @@ void PictureFolder::scan()
     m_storedAs.clear();
     m_byEntry.clear();
     m_undecodable = 0;
+    m_refused.clear();
     // readdir gives the raw bytes, so an undecodable name is recognised instead of being
     // silently turned into replacement characters.
     DIR *dir = ::opendir(QFile::encodeName(m_path).constData());
@@ -53,10 +64,15 @@ void PictureFolder::scan()
     const QByteArray base = QFile::encodeName(m_path) + '/';
     QStringList names;
     while (const dirent *e = ::readdir(dir)) {
-        if (!hasPictureExtension(e->d_name) || !isFile(base, *e))
-            continue;
         const QByteArrayView raw(e->d_name);
-        if (std::all_of(raw.begin(), raw.end(), [](char c) { return uchar(c) < 0x80; })) {
+        const bool picture = hasPictureExtension(raw);
+        if (!picture && !hasOtherPictureExtension(raw))
+            continue;
+        if (!isFile(base, *e))
+            continue;
+        if (!picture) {
+            m_refused.append({QString::fromUtf8(raw).normalized(QString::NormalizationForm_C), RefusedFile::Why::OtherFormat});
+        } else if (std::all_of(raw.begin(), raw.end(), [](char c) { return uchar(c) < 0x80; })) {
             names.append(QString::fromLatin1(raw)); // ASCII: already composed, and its own UTF-8
         } else if (QUtf8StringView(raw).isValidUtf8()) {
             const QString name = QString::fromUtf8(raw).normalized(QString::NormalizationForm_C);
@@ -65,6 +81,7 @@ void PictureFolder::scan()
             names.append(name);
         } else {
             ++m_undecodable;
+            m_refused.append({QString::fromUtf8(raw), RefusedFile::Why::UndecodableName});
         }
     }
     ::closedir(dir);
@@ -75,6 +92,8 @@ void PictureFolder::scan()
         return c != 0 ? c < 0 : a < b;
     });
     m_names = std::move(names);
+    std::sort(m_refused.begin(), m_refused.end(),
+              [](const RefusedFile &a, const RefusedFile &b) { return germanCompare(a.name, b.name) < 0; });
 }
 
 QString PictureFolder::resolve(const QString &entry) const

@@ -7,6 +7,16 @@
 
 namespace wortilo {
 
+// A file in the picture folder that is not taken as a picture, though it looks meant as one.
+struct RefusedFile {
+    enum class Why {
+        OtherFormat,     // a picture format Wortilo does not read (.png, .jpeg, …)
+        UndecodableName, // a picture's name that is not valid UTF-8 text
+    };
+    QString name; // as the file is named (undecodable bytes shown as replacement characters)
+    Why why;
+};
+
 // The picture folder (the program's working directory): lists its picture files and finds a
 // file by its upper-case word entry, since Linux file names are case-sensitive.
 class PictureFolder
@@ -24,6 +34,10 @@ public:
     // Whether any picture file was found, counting those with undecodable names.
     bool hasPictureFiles() const { return !m_names.isEmpty() || m_undecodable > 0; }
 
+    // The files left out because their format is not read or their name is no text, in
+    // alphabetical order.
+    const QList<RefusedFile> &refusedFiles() const { return m_refused; }
+
     // Full path of the file whose upper-cased name is entry, or an empty string.
     QString resolve(const QString &entry) const;
 
@@ -32,6 +46,7 @@ private:
     QStringList m_names;
     QHash<QString, QByteArray> m_storedAs; // name → name on disk, where not its UTF-8 (few)
     int m_undecodable = 0;
+    QList<RefusedFile> m_refused;
     mutable QHash<QString, QByteArray> m_byEntry; // upper-case NFC name → name as stored on disk
 };
 

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <array>
 #include <cmath>
 #include <fcntl.h>
 #include <optional>
@@ -19,6 +20,7 @@ namespace wortilo {
 
 struct Picture::Data {
     Status status = Status::Unloadable;
+    Fault fault = Fault::None;
     QByteArray format;
     QSize twips;
     QSize pixels;
@@ -70,10 +72,12 @@ QByteArray sniffFormat(const QByteArray &d)
 // Qt's readers decode a cut-off file without complaint and fill the missing part with grey or
 // black. These checks tell whether the file holds all of its picture data.
 
-bool bmpComplete(const QByteArray &d)
+// Damaged when cut off, TooLarge when its sides are past the limits.
+Picture::Fault bmpFault(const QByteArray &d)
 {
+    using Fault = Picture::Fault;
     if (d.size() < 26)
-        return false;
+        return Fault::Damaged;
     const qint64 offBits = le32(d, 10);
     const quint32 headerSize = le32(d, 14);
     qint64 width = 0, height = 0;
@@ -85,7 +89,7 @@ bool bmpComplete(const QByteArray &d)
         bitsPerPixel = le16(d, 24);
     } else {
         if (d.size() < 38)
-            return false;
+            return Fault::Damaged;
         width = qint32(le32(d, 18));
         height = qint32(le32(d, 22));
         bitsPerPixel = le16(d, 28);
@@ -94,9 +98,10 @@ bool bmpComplete(const QByteArray &d)
     }
     height = height < 0 ? -height : height;
     // Sizes past the limits are refused anyway; checking first keeps the arithmetic in range.
-    if (width <= 0 || height == 0 || width > Picture::kMaxSide || height > Picture::kMaxSide || bitsPerPixel <= 0
-        || bitsPerPixel > 64)
-        return false;
+    if (width <= 0 || height == 0 || bitsPerPixel <= 0 || bitsPerPixel > 64)
+        return Fault::Damaged;
+    if (width > Picture::kMaxSide || height > Picture::kMaxSide)
+        return Fault::TooLarge;
     qint64 pixelBytes = 0;
     if (compression == 0 || compression == 3 || compression == 6) {
         const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
@@ -104,7 +109,7 @@ bool bmpComplete(const QByteArray &d)
     } else {
         pixelBytes = qMax<qint64>(sizeImage, 1); // run-length data: as much as the header claims
     }
-    return d.size() >= offBits + pixelBytes;
+    return d.size() >= offBits + pixelBytes ? Fault::None : Fault::Damaged;
 }
 
 // What the markers of a JPEG tell before anything is decoded.
@@ -226,27 +231,37 @@ QSize photoDecodeSize(const QSize &stored)
 
 } // namespace
 
-Picture Picture::unloadable()
+Picture Picture::unloadable(Fault why)
 {
-    static const auto data = std::make_shared<const Data>();
-    return Picture(data);
+    // One shared picture for each fault.
+    static const std::array<std::shared_ptr<const Data>, 5> data = [] {
+        std::array<std::shared_ptr<const Data>, 5> all;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            auto d = std::make_shared<Data>();
+            d->fault = Fault(i);
+            all[i] = std::move(d);
+        }
+        return all;
+    }();
+    return Picture(data[std::size_t(why)]);
 }
 
 Picture Picture::load(const QString &path)
 {
     if (path.isEmpty())
-        return unloadable();
+        return unloadable(Fault::Unreadable);
     // Opened without waiting and read only when it is a regular file: opening a FIFO put in a
     // picture's place while the program runs would wait for a writer for ever.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return unloadable();
-    struct stat info;
+        return unloadable(Fault::Unreadable);
+    struct stat info{};
     QFile file;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes
         || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        const bool regular = S_ISREG(info.st_mode);
         ::close(fd);
-        return unloadable();
+        return unloadable(regular && info.st_size > kMaxFileBytes ? Fault::TooLarge : Fault::Unreadable);
     }
     // One read into a buffer of just the file's size: a phone photo is some 20 MB, and a larger
     // buffer is fresh memory the system clears at every new word, which took longer than the read.
@@ -254,7 +269,7 @@ Picture Picture::load(const QString &path)
     QByteArray bytes(size, Qt::Uninitialized);
     const qint64 got = file.read(bytes.data(), size);
     if (got < 0)
-        return unloadable();
+        return unloadable(Fault::Unreadable);
     bytes.truncate(got);
     if (!file.atEnd()) // it grew since
         bytes += file.read(kMaxFileBytes + 1 - got);
@@ -263,11 +278,13 @@ Picture Picture::load(const QString &path)
 
 Picture Picture::fromData(const QByteArray &bytes)
 {
-    if (bytes.isEmpty() || bytes.size() > kMaxFileBytes)
-        return unloadable();
+    if (bytes.isEmpty())
+        return unloadable(Fault::Damaged);
+    if (bytes.size() > kMaxFileBytes)
+        return unloadable(Fault::TooLarge);
     const QByteArray format = sniffFormat(bytes);
     if (format.isEmpty())
-        return unloadable();
+        return unloadable(Fault::NotAPicture);
 
     auto data = std::make_shared<Data>();
     data->format = format;
@@ -275,11 +292,13 @@ Picture Picture::fromData(const QByteArray &bytes)
     if (format == "wmf") {
         auto metafile = wmf::Metafile::parse(bytes);
         if (!metafile)
-            return unloadable();
+            return unloadable(Fault::Damaged);
         const QSize twips = metafile->naturalSizeTwips();
         const QSize pixels(qMax(1, px(twips.width())), qMax(1, px(twips.height())));
-        if (twips.width() <= 0 || twips.height() <= 0 || !withinLimits(pixels))
-            return unloadable();
+        if (twips.width() <= 0 || twips.height() <= 0)
+            return unloadable(Fault::Damaged);
+        if (!withinLimits(pixels))
+            return unloadable(Fault::TooLarge);
         data->metafile = std::move(metafile);
         data->twips = twips;
         data->pixels = pixels;
@@ -288,9 +307,13 @@ Picture Picture::fromData(const QByteArray &bytes)
     }
 
     const JpegLayout jpeg = format == "jpeg" ? jpegLayout(bytes) : JpegLayout();
-    const bool complete = format == "bmp" ? bmpComplete(bytes) : format == "jpeg" ? jpeg.complete : gifComplete(bytes);
-    if (!complete)
-        return unloadable();
+    Fault incomplete = Fault::None;
+    if (format == "bmp")
+        incomplete = bmpFault(bytes);
+    else if (!(format == "jpeg" ? jpeg.complete : gifComplete(bytes)))
+        incomplete = Fault::Damaged;
+    if (incomplete != Fault::None)
+        return unloadable(incomplete);
 
     QBuffer buffer;
     buffer.setData(bytes);
@@ -306,15 +329,19 @@ Picture Picture::fromData(const QByteArray &bytes)
         stored.setHeight(qAbs(stored.height()));
     if (format == "jpeg") {
         const qint64 limit = jpeg.wholePictureInMemory ? kMaxPixels : kMaxPhotoPixels;
-        if (stored.isEmpty() || qint64(stored.width()) * stored.height() > limit || jpeg.scans > kMaxJpegScans)
-            return unloadable();
+        if (stored.isEmpty())
+            return unloadable(Fault::Damaged);
+        if (qint64(stored.width()) * stored.height() > limit || jpeg.scans > kMaxJpegScans)
+            return unloadable(Fault::TooLarge);
         reader.setScaledSize(photoDecodeSize(stored));
     } else if (!withinLimits(stored)) {
-        return unloadable();
+        return unloadable(stored.isEmpty() ? Fault::Damaged : Fault::TooLarge);
     }
     QImage image;
-    if (!reader.read(&image) || image.isNull() || !withinLimits(image.size()))
-        return unloadable();
+    if (!reader.read(&image) || image.isNull())
+        return unloadable(Fault::Damaged);
+    if (!withinLimits(image.size()))
+        return unloadable(Fault::TooLarge);
     image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                           : QImage::Format_RGB32);
     // A photo's natural size is that of the whole picture, turned as its camera recorded.
@@ -331,6 +358,11 @@ Picture Picture::fromData(const QByteArray &bytes)
 Picture::Status Picture::status() const
 {
     return m_data ? m_data->status : Status::Empty;
+}
+
+Picture::Fault Picture::fault() const
+{
+    return m_data ? m_data->fault : Fault::None;
 }
 
 QByteArray Picture::format() const

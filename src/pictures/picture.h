@@ -23,6 +23,14 @@ class Picture
 {
 public:
     enum class Status { Empty, Loaded, Unloadable };
+    // Why a picture is unloadable.
+    enum class Fault {
+        None,        // empty or loaded
+        Unreadable,  // missing, not a regular file, or not readable
+        NotAPicture, // the content is none of the four formats
+        Damaged,     // cut off, or its data does not decode
+        TooLarge,    // beyond the limits below
+    };
 
     // Limits that keep a hostile file from exhausting memory: the file size, either side and
     // the number of pixels of the decoded raster picture.
@@ -48,6 +56,7 @@ public:
     bool isEmpty() const { return status() == Status::Empty; }
     bool isLoaded() const { return status() == Status::Loaded; }
     bool isUnloadable() const { return status() == Status::Unloadable; }
+    Fault fault() const;
 
     // "bmp", "jpeg", "gif" or "wmf" for a loaded picture, empty otherwise.
     QByteArray format() const;
@@ -70,7 +79,7 @@ public:
 private:
     struct Data;
     explicit Picture(std::shared_ptr<const Data> data) : m_data(std::move(data)) {}
-    static Picture unloadable();
+    static Picture unloadable(Fault why);
 
     std::shared_ptr<const Data> m_data;
 };

@@ -3,10 +3,16 @@
 
 #include "core/host.h"
 #include "usagelog.h"
+#include "usagesheet.h"
+#include "core/clock.h"
 #include "widgets/fonts.h"
 #include "core/twips.h"
 
+#include <QAction>
 #include <QFrame>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -38,7 +44,7 @@ void setColours(QWidget *w, QPalette::ColorRole background, const QColor &backCo
 } // namespace
 
 Form11::Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *parent)
-    : ActivityWindow(host, parent), m_log(log)
+    : ActivityWindow(host, parent), m_log(log), m_headings(headings)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("ortilo (Benutzereingaben)"));
@@ -69,6 +75,13 @@ Form11::Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *par
     setColours(m_label1, QPalette::Window, QColor(128, 128, 255), QPalette::WindowText, Qt::black);
     m_label1->setGeometry(twipsRect(3000, 120, 4695, 615));
 
+    m_print = new QAction(QStringLiteral("Drucken …"), this);
+    m_print->setObjectName(QStringLiteral("Drucken"));
+    m_print->setShortcut(QKeySequence::Print);
+    m_print->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_print);
+    connect(m_print, &QAction::triggered, this, &Form11::print);
+
     for (int i = 0; i < kActivityCount; ++i) {
         const int left = kLefts[i % kColumns];
         const int row = i / kColumns;
@@ -89,6 +102,8 @@ Form11::Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *par
         list->setGeometry(twipsRect(left, kListTops[row], kListWidth, kListHeight));
         heading->setBuddy(list);
         list->addItems(log.lines(Activity(i)));
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+        list->addAction(m_print);
         m_lists[std::size_t(i)] = list;
     }
     connect(&log, &UsageLog::appended, this, [this](Activity activity, const QString &line) {
@@ -122,6 +137,26 @@ QStringList Form11::lines(Activity activity) const
             result.append(l->item(i)->text());
     }
     return result;
+}
+
+void Form11::printTo(QPrinter &printer) const
+{
+    std::array<QStringList, kActivityCount> shown;
+    for (int i = 0; i < kActivityCount; ++i)
+        shown[std::size_t(i)] = lines(Activity(i));
+    // The program's letter font, at a size for paper.
+    const auto sheet = usageSheet(m_label1->text(), host().clock().today(), m_headings, shown, verdana(12, false));
+    sheet->print(&printer);
+}
+
+void Form11::print()
+{
+    QPrinter printer;
+    printer.setDocName(QStringLiteral("Wortilo – %1").arg(m_label1->text()));
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("Druckdialog"));
+    if (dialog.exec() == QDialog::Accepted)
+        printTo(printer);
 }
 
 void Form11::closeEvent(QCloseEvent *event)

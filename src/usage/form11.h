@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <array>
 
+class QAction;
 class QLabel;
+class QPrinter;
 class QListWidget;
 class QPushButton;
 
@@ -30,6 +32,11 @@ public:
     // The lines a list shows.
     QStringList lines(Activity activity) const;
 
+    // Prints the view: the player's name, today's date and each list under its heading.
+    void printTo(QPrinter &printer) const;
+    // Ctrl+P and "Drucken …" in the lists' context menu: the print dialog, then printTo.
+    void print();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -40,6 +47,8 @@ private:
 
     QLabel *m_label1 = nullptr;
     QPushButton *m_command1 = nullptr;
+    QAction *m_print = nullptr;
+    Headings m_headings;
     std::array<QListWidget *, kActivityCount> m_lists{};
 };
 

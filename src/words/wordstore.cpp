@@ -3,7 +3,7 @@
 
 #include "core/germantext.h"
 
-#include <QSet>
+#include <QHash>
 #include <algorithm>
 #include <iterator>
 
@@ -49,21 +49,51 @@ QString WordStore::selectedLetters() const
     return s;
 }
 
+namespace {
+
+// The one place that decides which names make words: visit(verdict) for each name, in order.
+template <typename Visit>
+void judgeNames(const QStringList &fileNames, const QString &letters, Visit visit)
+{
+    QHash<Word, qsizetype> seen; // word → the index of the name that made it
+    seen.reserve(fileNames.size());
+    for (qsizetype i = 0; i < fileNames.size(); ++i) {
+        NameVerdict verdict = Word::judge(fileNames[i], letters);
+        if (verdict.word) {
+            // Names that differ only in letter case name one picture: the first is kept.
+            const auto it = seen.constFind(*verdict.word);
+            if (it != seen.constEnd()) {
+                verdict.word.reset();
+                verdict.fault = NameFault::SameWord;
+                verdict.sameAs = it.value();
+            } else {
+                seen.insert(*verdict.word, i);
+            }
+        }
+        visit(std::move(verdict));
+    }
+}
+
+} // namespace
+
 void WordStore::wortliste(const QStringList &fileNames)
 {
-    const QString allowed = m_letters.join(QString());
     m_words.clear();
     m_words.reserve(fileNames.size());
-    QSet<Word> seen;
-    seen.reserve(fileNames.size());
-    for (const QString &name : fileNames) {
-        const std::optional<Word> word = Word::fromFileName(name, allowed);
-        if (word && !seen.contains(*word)) {
-            seen.insert(*word);
-            m_words.append(*word);
-        }
-    }
+    judgeNames(fileNames, m_letters.join(QString()), [this](NameVerdict &&verdict) {
+        if (verdict.word)
+            m_words.append(std::move(*verdict.word));
+    });
     m_label = countLabel(m_words.size(), QStringLiteral("Nomen"));
+}
+
+QList<NameVerdict> WordStore::judge(const QStringList &fileNames) const
+{
+    QList<NameVerdict> verdicts;
+    verdicts.reserve(fileNames.size());
+    judgeNames(fileNames, m_letters.join(QString()),
+               [&verdicts](NameVerdict &&verdict) { verdicts.append(std::move(verdict)); });
+    return verdicts;
 }
 
 void WordStore::filtern()

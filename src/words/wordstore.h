@@ -35,6 +35,8 @@ public:
     // Names that differ only in letter case name one picture: the first is kept.
     void wortliste(const QStringList &fileNames);
     const QList<Word> &words() const { return m_words; }
+    // The same rules, telling for each name (in order) the word it makes or why it makes none.
+    QList<NameVerdict> judge(const QStringList &fileNames) const;
 
     // Rebuilds the filtered list from the word list and the selection; sets the count label.
     void filtern();

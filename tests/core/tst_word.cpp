@@ -6,6 +6,8 @@
 
 using namespace wortilo;
 
+Q_DECLARE_METATYPE(wortilo::NameFault)
+
 // Which picture file names are words, and the forms of a word.
 class TestWord : public QObject
 {
@@ -18,22 +20,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("article");
         QTest::addColumn<QString>("noun");
         QTest::addColumn<QString>("upperNoun");
-        QTest::newRow("plain") << "derHund.jpg" << "DERHUND.JPG" << "der" << "Hund" << "HUND";
-        QTest::newRow("umlaut") << "DieÄpfel.gif" << "DIEÄPFEL.GIF" << "die" << "Äpfel" << "ÄPFEL";
+        QTest::addColumn<NameFault>("fault");
+        QTest::addColumn<QString>("character"); // the one that is no letter
+        QTest::newRow("plain") << "derHund.jpg" << "DERHUND.JPG" << "der" << "Hund" << "HUND" << NameFault::None << QString();
+        QTest::newRow("umlaut") << "DieÄpfel.gif" << "DIEÄPFEL.GIF" << "die" << "Äpfel" << "ÄPFEL" << NameFault::None << QString();
         QTest::newRow("decomposed umlaut") << QStringLiteral("DieA\u0308pfel.gif") << "DIEÄPFEL.GIF" << "die" << "Äpfel"
-                                           << "ÄPFEL";
-        QTest::newRow("eszett stays") << "derFuß.bmp" << "DERFUß.BMP" << "der" << "Fuß" << "FUß";
-        QTest::newRow("article only") << "das.bmp" << "DAS.BMP" << "das" << "" << "";
-        QTest::newRow("first dot only") << "derHund.alt.jpg" << "DERHUND.ALT.JPG" << "der" << "Hund" << "HUND";
-        QTest::newRow("article letters in noun") << "derDieb.jpg" << "DERDIEB.JPG" << "der" << "Dieb" << "DIEB";
-        QTest::newRow("mixed case") << "DaSTaXi.wmf" << "DASTAXI.WMF" << "das" << "Taxi" << "TAXI";
-        QTest::newRow("digit") << "derHund2.bmp" << "" << "" << "" << "";
-        QTest::newRow("hyphen") << "die-Tür.bmp" << "" << "" << "" << "";
-        QTest::newRow("blank") << "der Hund.bmp" << "" << "" << "" << "";
-        QTest::newRow("no article") << "background.bmp" << "" << "" << "" << "";
-        QTest::newRow("short name") << "de.bmp" << "" << "" << "" << "";
-        QTest::newRow("replacement char") << QStringLiteral("derH\uFFFDnd.bmp") << "" << "" << "" << "";
-        QTest::newRow("accent not a letter") << QStringLiteral("dasCafé.jpg") << "" << "" << "" << "";
+                                           << "ÄPFEL" << NameFault::None << QString();
+        QTest::newRow("eszett stays") << "derFuß.bmp" << "DERFUß.BMP" << "der" << "Fuß" << "FUß" << NameFault::None << QString();
+        QTest::newRow("article only") << "das.bmp" << "DAS.BMP" << "das" << "" << "" << NameFault::None << QString();
+        QTest::newRow("first dot only") << "derHund.alt.jpg" << "DERHUND.ALT.JPG" << "der" << "Hund" << "HUND" << NameFault::None << QString();
+        QTest::newRow("article letters in noun") << "derDieb.jpg" << "DERDIEB.JPG" << "der" << "Dieb" << "DIEB" << NameFault::None << QString();
+        QTest::newRow("mixed case") << "DaSTaXi.wmf" << "DASTAXI.WMF" << "das" << "Taxi" << "TAXI" << NameFault::None << QString();
+        QTest::newRow("digit") << "derHund2.bmp" << "" << "" << "" << "" << NameFault::NotALetter << QString("2");
+        QTest::newRow("hyphen") << "die-Tür.bmp" << "" << "" << "" << "" << NameFault::NotALetter << QString("-");
+        QTest::newRow("blank") << "der Hund.bmp" << "" << "" << "" << "" << NameFault::NotALetter << QString(" ");
+        QTest::newRow("no article") << "background.bmp" << "" << "" << "" << "" << NameFault::NoArticle << QString();
+        QTest::newRow("short name") << "de.bmp" << "" << "" << "" << "" << NameFault::NoArticle << QString();
+        QTest::newRow("replacement char") << QStringLiteral("derH\uFFFDnd.bmp") << "" << "" << "" << "" << NameFault::NotALetter << QStringLiteral("\uFFFD");
+        QTest::newRow("emoji told whole") << QStringLiteral("derHund\U0001F436.jpg") << "" << "" << "" << "" << NameFault::NotALetter
+                                          << QStringLiteral("\U0001F436");
+        QTest::newRow("accent not a letter") << QStringLiteral("dasCafé.jpg") << "" << "" << "" << "" << NameFault::NotALetter << QString("é");
     }
     void fromFileName()
     {
@@ -42,6 +48,12 @@ private Q_SLOTS:
         QFETCH(QString, article);
         QFETCH(QString, noun);
         QFETCH(QString, upperNoun);
+        QFETCH(NameFault, fault);
+        QFETCH(QString, character);
+        const NameVerdict verdict = Word::judge(file, kAlphabet);
+        QCOMPARE(verdict.fault, fault);
+        QCOMPARE(verdict.character, character);
+        QCOMPARE(verdict.word.has_value(), fault == NameFault::None);
         const std::optional<Word> word = Word::fromFileName(file, kAlphabet);
         QCOMPARE(word.has_value(), !entry.isEmpty());
         if (!word)

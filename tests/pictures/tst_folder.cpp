@@ -47,6 +47,10 @@ void TestFolder::listsPicturesInOrder()
     QCOMPARE(folder.pictureFiles(),
              (QStringList{"Apfel.jpg", "auto.wmf", "banane.Gif", "derBär.gif", "derBus.gif", "link.bmp", "zebra.BMP"}));
     QVERIFY(folder.hasPictureFiles());
+    // A picture in a format that is not read is refused, and said so; other files are not pictures.
+    QCOMPARE(folder.refusedFiles().size(), 1);
+    QCOMPARE(folder.refusedFiles().first().name, QStringLiteral("bild.jpeg"));
+    QCOMPARE(folder.refusedFiles().first().why, RefusedFile::Why::OtherFormat);
 }
 
 void TestFolder::composesDecomposedNames()
@@ -69,6 +73,9 @@ void TestFolder::skipsUndecodableNames()
     folder.scan();
     QVERIFY(folder.pictureFiles().isEmpty());
     QVERIFY(folder.hasPictureFiles()); // it is still a picture file, only never a word
+    QCOMPARE(folder.refusedFiles().size(), 1);
+    QCOMPARE(folder.refusedFiles().first().why, RefusedFile::Why::UndecodableName);
+    QCOMPARE(folder.refusedFiles().first().name, QStringLiteral("derH\uFFFDnd.bmp"));
 }
 
 void TestFolder::resolvesCaseInsensitively()

@@ -16,6 +16,8 @@
 using namespace wortilo;
 using namespace testpictures;
 
+Q_DECLARE_METATYPE(wortilo::Picture::Fault)
+
 namespace {
 
 // The peak memory of the process in kilobytes.
@@ -273,43 +275,46 @@ private Q_SLOTS:
     void unloadable_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Picture::Fault>("fault");
         const QImage image = makeImage(120, 80);
         const QByteArray jpeg = encode(image, "JPEG");
         const QByteArray bmp = encode(image, "BMP");
         const QByteArray gif = encodeGif(image);
-        QTest::newRow("zero bytes") << QByteArray();
-        QTest::newRow("text") << QByteArray("Dies ist kein Bild, nur Text.\n");
-        QTest::newRow("jpeg half") << jpeg.left(jpeg.size() / 2);
-        QTest::newRow("jpeg without end marker") << jpeg.left(jpeg.size() - 2);
-        QTest::newRow("jpeg header only") << jpeg.left(20);
-        QTest::newRow("bmp half") << bmp.left(bmp.size() / 2);
-        QTest::newRow("bmp one byte short") << bmp.left(bmp.size() - 1);
-        QTest::newRow("bmp header only") << bmp.left(54);
-        QTest::newRow("gif half") << gif.left(gif.size() / 2);
-        QTest::newRow("gif without block end") << gif.left(gif.size() - 2);
-        QTest::newRow("gif header only") << gif.left(13);
-        QTest::newRow("bmp bomb 60000 x 60000") << bmpHeaderOnly(60000, 60000);
-        QTest::newRow("bmp bomb 60000 x 1") << bmpHeaderOnly(60000, 1);
-        QTest::newRow("bmp bomb at the 32-bit limit") << bmpHeaderOnly(0x7FFFFFFF, 0x7FFFFFFF);
-        QTest::newRow("bmp bomb top-down, most negative height") << bmpHeaderOnly(1000, 0x80000000u);
-        QTest::newRow("gif bomb 60000 x 60000") << gifHeaderOnly(60000, 60000);
-        QTest::newRow("jpeg bomb 60000 x 60000") << jpegClaiming(jpeg, 60000, 60000);
+        QTest::newRow("zero bytes") << QByteArray() << Picture::Fault::Damaged;
+        QTest::newRow("text") << QByteArray("Dies ist kein Bild, nur Text.\n") << Picture::Fault::NotAPicture;
+        QTest::newRow("jpeg half") << jpeg.left(jpeg.size() / 2) << Picture::Fault::Damaged;
+        QTest::newRow("jpeg without end marker") << jpeg.left(jpeg.size() - 2) << Picture::Fault::Damaged;
+        QTest::newRow("jpeg header only") << jpeg.left(20) << Picture::Fault::Damaged;
+        QTest::newRow("bmp half") << bmp.left(bmp.size() / 2) << Picture::Fault::Damaged;
+        QTest::newRow("bmp one byte short") << bmp.left(bmp.size() - 1) << Picture::Fault::Damaged;
+        QTest::newRow("bmp header only") << bmp.left(54) << Picture::Fault::Damaged;
+        QTest::newRow("gif half") << gif.left(gif.size() / 2) << Picture::Fault::Damaged;
+        QTest::newRow("gif without block end") << gif.left(gif.size() - 2) << Picture::Fault::Damaged;
+        QTest::newRow("gif header only") << gif.left(13) << Picture::Fault::Damaged;
+        QTest::newRow("bmp bomb 60000 x 60000") << bmpHeaderOnly(60000, 60000) << Picture::Fault::TooLarge;
+        QTest::newRow("bmp bomb 60000 x 1") << bmpHeaderOnly(60000, 1) << Picture::Fault::TooLarge;
+        QTest::newRow("bmp bomb at the 32-bit limit") << bmpHeaderOnly(0x7FFFFFFF, 0x7FFFFFFF) << Picture::Fault::TooLarge;
+        QTest::newRow("bmp bomb top-down, most negative height") << bmpHeaderOnly(1000, 0x80000000u) << Picture::Fault::TooLarge;
+        QTest::newRow("gif bomb 60000 x 60000") << gifHeaderOnly(60000, 60000) << Picture::Fault::TooLarge;
+        QTest::newRow("jpeg bomb 60000 x 60000") << jpegClaiming(jpeg, 60000, 60000) << Picture::Fault::TooLarge;
         // A progressive JPEG is held whole while decoding, so it gets no more room than a BMP.
-        QTest::newRow("progressive jpeg claiming 48 megapixels") << jpegClaiming(encodeProgressiveJpeg(image), 8000, 6000);
+        QTest::newRow("progressive jpeg claiming 48 megapixels") << jpegClaiming(encodeProgressiveJpeg(image), 8000, 6000) << Picture::Fault::TooLarge;
         // Thousands of scans of a few bytes each would keep the loader busy for minutes.
-        QTest::newRow("jpeg with too many scans") << withScans(encodeProgressiveJpeg(image), Picture::kMaxJpegScans + 1);
-        QTest::newRow("one-pass jpeg with scans after its last") << withScans(jpeg, 1000);
-        QTest::newRow("wider than the limit") << encode(makeImage(Picture::kMaxSide + 1, 2), "BMP");
-        QTest::newRow("png is not a vocabulary format") << encode(image, "PNG");
-        QTest::newRow("bytes of a metafile header only") << QByteArray::fromHex("d7cdc69a0000");
+        QTest::newRow("jpeg with too many scans") << withScans(encodeProgressiveJpeg(image), Picture::kMaxJpegScans + 1) << Picture::Fault::TooLarge;
+        QTest::newRow("one-pass jpeg with scans after its last") << withScans(jpeg, 1000) << Picture::Fault::Damaged;
+        QTest::newRow("wider than the limit") << encode(makeImage(Picture::kMaxSide + 1, 2), "BMP") << Picture::Fault::TooLarge;
+        QTest::newRow("png is not a vocabulary format") << encode(image, "PNG") << Picture::Fault::NotAPicture;
+        QTest::newRow("bytes of a metafile header only") << QByteArray::fromHex("d7cdc69a0000") << Picture::Fault::Damaged;
     }
     void unloadable()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(Picture::Fault, fault);
         const QString path = file(QStringLiteral("derText.bmp"), bytes);
         const long before = resetPeakKilobytes();
         const Picture picture = Picture::load(path);
         QVERIFY(picture.isUnloadable());
+        QCOMPARE(picture.fault(), fault);
         QCOMPARE(picture.naturalSizeTwips(), QSize(0, 0));
         QVERIFY(picture.render(QSize(50, 50)).isNull());
         // Refused before anything large was allocated.
@@ -326,7 +331,7 @@ private Q_SLOTS:
     void missingFile()
     {
         QFETCH(QString, path);
-        QVERIFY(Picture::load(path).isUnloadable());
+        QCOMPARE(Picture::load(path).fault(), Picture::Fault::Unreadable);
     }
 
     // A FIFO in a picture's place (the folder's scan leaves FIFOs out, but the folder may change

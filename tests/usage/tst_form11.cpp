@@ -5,7 +5,13 @@
 #include "usage/form11.h"
 #include "usage/usagelog.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -125,6 +131,68 @@ private Q_SLOTS:
         if (w) {
             QVERIFY(!w->isVisible());
             delete w;
+        }
+    }
+
+    // Printed to a PDF (as the print dialog's "Print to File" does), the sheet holds the name,
+    // the date, every heading and every listed word, as pdftotext reads them back; a name is
+    // printed as typed, never as markup.
+    void printsEveryWord()
+    {
+        FakeHost host;
+        host.name = QStringLiteral("<b>Jürgen</b>");
+        host.manualClock.date = QDate(2026, 3, 9);
+        UsageLog log;
+        QStringList words;
+        for (int i = 0; i < 40; ++i)
+            words << QStringLiteral("Wort%1").arg(QChar(u'A' + i % 26)) + QString(i / 26 + 1, u'x');
+        words << QStringLiteral("Straße") << QStringLiteral("Äpfel") << QStringLiteral("Öl");
+        for (qsizetype i = 0; i < words.size(); ++i)
+            log.append(Activity(int(i % kActivityCount)), words[i]);
+        Form11 w(host, log, headings());
+        w.activate();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("kontrolle.pdf"));
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        w.printTo(printer);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        QVERIFY2(pdftotext.waitForFinished(30000), "pdftotext (poppler-utils) did not run");
+        QCOMPARE(pdftotext.exitCode(), 0);
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(text.contains(QStringLiteral("<b>Jürgen</b>")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("09.03.2026")));
+        for (int n = 1; n <= kActivityCount; ++n)
+            QVERIFY(text.contains(QStringLiteral("Liste %1").arg(n)));
+        for (const QString &word : words)
+            QVERIFY2(text.contains(word), qPrintable(word));
+    }
+
+    // Ctrl+P opens the print dialog; the lists' context menus offer "Drucken …", the same action.
+    void printOpensTheDialog()
+    {
+        FakeHost host;
+        UsageLog log;
+        Form11 w(host, log, headings());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        bool dialogShown = false;
+        QTimer::singleShot(0, &w, [&] {
+            if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+                dialogShown = true;
+                dialog->reject();
+            }
+        });
+        QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(dialogShown);
+        for (int n = 1; n <= kActivityCount; ++n) {
+            const auto *list = w.findChild<QListWidget *>(QStringLiteral("List%1").arg(n));
+            QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+            QCOMPARE(list->actions().size(), 1);
+            QCOMPARE(list->actions().first()->text(), QStringLiteral("Drucken …"));
+            QCOMPARE(list->actions().first()->shortcut(), QKeySequence(QKeySequence::Print));
         }
     }
 };
