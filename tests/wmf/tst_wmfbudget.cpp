@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The drawing budget: files that are cheap to store but dear to draw are given up with what was
-// drawn so far, the cost model ranks drawings by what they cost the rasteriser, the wall-clock
-// guard stops between records, and normal pictures are drawn whole. Nothing here measures time:
+// drawn so far, the cost model ranks drawings by what they cost the rasteriser, the processor-time
+// guard stops between records and lets a slow machine draw what the budget allows, and normal
+// pictures are drawn whole. Nothing here measures time:
 // the clock is injected, and bench/wmf_bench times the same files.
 #include "support/readfile.h"
 #include "slowfiles.h"
@@ -21,11 +22,11 @@ using wortilo::wmf::RenderOutcome;
 
 namespace {
 
-// The default budget without the wall-clock guard: the same result on every run.
+// The default budget without the processor-time guard: the same result on every run.
 RenderLimits budgetOnly()
 {
     RenderLimits limits;
-    limits.deadlineNs = 0;
+    limits.guardNs = 0;
     return limits;
 }
 
@@ -37,7 +38,7 @@ qint64 workOf(const QByteArray &file, QSize size = QSize(353, 257))
         return -1;
     RenderLimits unlimited;
     unlimited.work = std::numeric_limits<qint64>::max() / 4;
-    unlimited.deadlineNs = 0;
+    unlimited.guardNs = 0;
     RenderOutcome outcome;
     m->toImage(size, &outcome, unlimited);
     return outcome.complete ? outcome.work : -1;
@@ -115,7 +116,8 @@ private Q_SLOTS:
     void costModel_data();
     void costModel();
     void givingUpKeepsWhatWasDrawn();
-    void deadlineStopsBetweenRecords();
+    void guardStopsBetweenRecords();
+    void slowMachineDrawsWhatTheBudgetAllows();
     void normalPicturesAreDrawnWhole_data();
     void normalPicturesAreDrawnWhole();
 };
@@ -207,7 +209,7 @@ void TestWmfBudget::givingUpKeepsWhatWasDrawn()
     QCOMPARE(qAlpha(image.pixel(170, 100)), 0);
 }
 
-void TestWmfBudget::deadlineStopsBetweenRecords()
+void TestWmfBudget::guardStopsBetweenRecords()
 {
     WmfBuilder b = picture();
     b.pen(5, 0, Qt::black).select(0).brush(0, Qt::red).select(1);
@@ -217,8 +219,8 @@ void TestWmfBudget::deadlineStopsBetweenRecords()
     QVERIFY(m);
     int reads = 0;
     RenderLimits limits;
-    limits.deadlineNs = 250'000'000;
-    limits.elapsedNs = [&reads] { return qint64(++reads) * 100'000'000; }; // a slow machine
+    limits.guardNs = 250'000'000;
+    limits.processorNs = [&reads] { return qint64(++reads) * 100'000'000; }; // a badly misjudged cost
     RenderOutcome outcome;
     m->toImage(QSize(353, 257), &outcome, limits);
     QVERIFY(outcome.outOfTime && !outcome.outOfWork && !outcome.complete);
@@ -226,10 +228,43 @@ void TestWmfBudget::deadlineStopsBetweenRecords()
     QVERIFY(outcome.recordsPlayed > 64 && outcome.recordsPlayed < 1000);
 
     reads = 0;
-    limits.deadlineNs = 0; // no guard: the clock is never read
+    limits.guardNs = 0; // no guard: the clock is never read
     m->toImage(QSize(353, 257), &outcome, limits);
     QVERIFY(outcome.complete);
     QCOMPARE(reads, 0);
+}
+
+void TestWmfBudget::slowMachineDrawsWhatTheBudgetAllows()
+{
+    // Self-crossing polygons until the picture uses most of the budget.
+    const qint64 one = workOf(filled(wmftest::star(31)).build());
+    QVERIFY(one > 0);
+    WmfBuilder b = picture();
+    b.pen(5, 0, Qt::black).select(0).brush(0, Qt::red).select(1);
+    const qint64 count = RenderLimits::kDefaultWork * 9 / 10 / one;
+    for (qint64 i = 0; i < count; ++i)
+        b.points(WmfBuilder::Polygon, wmftest::star(31, int(i)));
+    const QByteArray file = b.build();
+    QVERIFY2(workOf(file) > RenderLimits::kDefaultWork * 3 / 4, qPrintable(QString::number(workOf(file))));
+    const auto m = Metafile::parse(file);
+    QVERIFY(m);
+    // How often the guard asks the clock, and how much work lies between two questions.
+    int reads = 0;
+    RenderLimits limits;
+    limits.processorNs = [&reads] { return qint64(++reads); };
+    RenderOutcome outcome;
+    m->toImage(QSize(353, 257), &outcome, limits);
+    QVERIFY(outcome.complete && reads > 0);
+    const qint64 workPerRead = outcome.work / reads;
+    // A computer three times slower than the budget assumes (a nanosecond a unit).
+    reads = 0;
+    limits.processorNs = [&reads, workPerRead] { return qint64(++reads) * workPerRead * 3; };
+    m->toImage(QSize(353, 257), &outcome, limits);
+    QVERIFY2(outcome.complete, qPrintable(QStringLiteral("stopped after %1 records").arg(outcome.recordsPlayed)));
+    limits.guardNs = 300'000'000; // a guard as tight as the budget would cut it
+    reads = 0;
+    m->toImage(QSize(353, 257), &outcome, limits);
+    QVERIFY(outcome.outOfTime);
 }
 
 void TestWmfBudget::normalPicturesAreDrawnWhole_data()
