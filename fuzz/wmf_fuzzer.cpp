@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer entry for the WMF renderer: parse, ask for the size, draw at a size the input chooses.
 // Any crash, hang, sanitizer report or memory blow-up is a bug; each finding becomes a file in
-// tests/data/wmf/regress. Run it with -timeout=2: every rendering must end well within that.
+// tests/data/wmf/regress. Run it with -timeout=2: every rendering must end well within that, e.g.
+//   ASAN_OPTIONS=detect_leaks=0 build-fuzz/fuzz/wmf_fuzzer -timeout=2 -max_total_time=600 SCRATCH fuzz/corpus/wmf
+// (without ASAN_OPTIONS the exit reports what fontconfig keeps for the process's life).
 // The last four bytes choose the target (16 to 1200 pixels each way); the parser stops at the
 // metafile's end record, so they do not change what is drawn.
 #include "fuzzcheck.h"
