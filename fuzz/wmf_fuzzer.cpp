@@ -47,6 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     wortilo::wmf::RenderOutcome outcome;
     const QImage image = metafile->toImage(target, &outcome);
     FUZZ_CHECK(image.size() == target);
-    FUZZ_CHECK(outcome.work <= wortilo::wmf::RenderLimits::kDefaultWork * 8); // the largest target's share
+    FUZZ_CHECK(outcome.work <= wortilo::wmf::RenderLimits::kDefaultWork * wortilo::wmf::RenderLimits::kMaxGrowth);
     return 0;
 }

@@ -25,11 +25,13 @@ struct MetafileData;
 // for the processor does not count), so generously that it only stops a rendering whose cost the
 // model misjudged badly; such a rendering is not a picture to keep (see RenderOutcome::outOfTime).
 // Both limits hold for targets up to the program's largest frame (kLargestFrame pixels); a larger
-// target gets them in proportion to its area, as any picture takes longer there.
+// target gets them in proportion to its area, as any picture takes longer there, but at most
+// kMaxGrowth times, so that no rendering up to 1200 x 900 pixels takes much over 0.3 s.
 struct RenderLimits {
     // About 0.15 s of drawing on a 2-core PC; no test file uses a tenth of it at the frame sizes.
     static constexpr qint64 kDefaultWork = 150'000'000;
     static constexpr qint64 kLargestFrame = 600 * 437;
+    static constexpr double kMaxGrowth = 2;
     qint64 work = kDefaultWork;
     qint64 guardNs = 600'000'000; // processor time; 0 or less: no guard
     // The rendering thread's processor time in nanoseconds since the rendering started; empty:

@@ -159,7 +159,7 @@ RenderOutcome Player::play(const QRectF &target)
     m_recordsSinceCheck = 0;
     const qreal area = std::abs(original.determinant()) * target.width() * target.height();
     if (m_cost && area > RenderLimits::kLargestFrame) { // a recording has no pixels to grow with
-        const qreal grow = std::min<qreal>(area / RenderLimits::kLargestFrame, 1e3);
+        const qreal grow = std::min<qreal>(area / RenderLimits::kLargestFrame, RenderLimits::kMaxGrowth);
         m_limits.work = qint64(std::min<qreal>(qreal(m_limits.work) * grow, 4e18));
         m_limits.guardNs = qint64(std::min<qreal>(qreal(m_limits.guardNs) * grow, 4e18));
     }
