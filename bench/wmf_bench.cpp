@@ -3,11 +3,12 @@
 //  - without arguments: world.wmf from the shared corpus and the project's test files, parsed and
 //    drawn many times at 400 and 1200 pixels (median): the goal is world.wmf (18,511 records) well
 //    under 100 ms;
-//  - then the costly files of tests/data/wmf/regress/slow-*.wmf, drawn at the program's frame sizes
-//    (353 x 257 and 600 x 437, best of three): each must be drawn or given up within about 0.3 s.
+//  - then the costly files of tests/data/wmf/regress/slow-*.wmf, drawn at every size of the
+//    regression table (16 x 16 to 1200 x 900): each must be drawn or given up within 0.3 s.
 //    Each column tells whether the picture was drawn whole or given up and how much of the
 //    default work budget it used.
 // Not run by CTest.
+#include "slowfiles.h"
 #include "timing.h"
 #include "wmf/metafile.h"
 
@@ -77,24 +78,32 @@ void bench(const QString &path)
                 medianMs(render1200));
 }
 
+// One line per file: for each target size of the regression table, the time of the best of three
+// runs (one when it takes over a second), w(hole), g(iven up) or s(topped by the guard), and the
+// share of the work budget used; at the end the slowest size.
 void benchSlow(const QString &path)
 {
     QByteArray data;
     const std::optional<Metafile> m = load(path, &data);
     if (!m)
         return;
-    std::printf("%-36s %7lld KB", qPrintable(QFileInfo(path).fileName()), qlonglong(data.size() / 1024));
-    for (const QSize size : {QSize(353, 257), QSize(600, 437)}) {
-        // One run first: files that take seconds are not run again.
+    std::printf("%-34s %5lld KB", qPrintable(QFileInfo(path).fileName()), qlonglong(data.size() / 1024));
+    double worst = 0;
+    QSize worstSize;
+    for (const QSize size : wmftest::regressionSizes()) {
         wortilo::wmf::RenderOutcome outcome;
         const double first = bestOf(1, [&] { m->toImage(size, &outcome); });
         const double best = first > 1000 ? first : std::min(first, bestOf(2, [&] { m->toImage(size); }));
-        std::printf("  %dx%d %8.1f ms %s %5.1f%%", size.width(), size.height(), best,
-                    outcome.complete ? "whole    " : outcome.outOfTime ? "timed out" : "given up ",
+        std::printf(" %dx%d %.1f %c%.0f%%", size.width(), size.height(), best,
+                    outcome.complete ? 'w' : outcome.outOfTime ? 's' : 'g',
                     100.0 * outcome.work / wortilo::wmf::RenderLimits::kDefaultWork);
         std::fflush(stdout);
+        if (best >= worst) {
+            worst = best;
+            worstSize = size;
+        }
     }
-    std::printf("\n");
+    std::printf("  slowest %.1f ms at %dx%d\n", worst, worstSize.width(), worstSize.height());
 }
 
 } // namespace
@@ -112,7 +121,7 @@ int main(int argc, char **argv)
     const QDir dir(QStringLiteral(WORTILO_TESTDATA "/wmf"));
     for (const QString &name : dir.entryList({QStringLiteral("*.wmf")}, QDir::Files))
         bench(dir.filePath(name));
-    std::printf("\nCostly files, best of three (one run when it takes over a second):\n");
+    std::printf("\nCostly files, ms at each size, best of three (one run when it takes over a second):\n");
     const QDir regress(QStringLiteral(WORTILO_TESTDATA "/wmf/regress"));
     for (const QString &name : regress.entryList({QStringLiteral("slow-*.wmf")}, QDir::Files))
         benchSlow(regress.filePath(name));

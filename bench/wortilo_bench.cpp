@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Wortilo's benchmarks as one table: start-up against a bare Qt window of the same size (in
 // this process, and from process start to the first paint), peak memory, presenting a new word,
-// the German sorted insert, and building a Memory board and a letter carpet. One function per row; run under an X server (bench/run.sh
+// the German sorted insert, the slowest metafile of the regression set, and building a Memory
+// board and a letter carpet. One function per row; run under an X server (bench/run.sh
 // starts Xvfb). With --compare PROGRAM, the start-up and memory rows are measured for another
 // build of wortilo too, interleaved in the same run.
 #include "app/form1.h"
@@ -15,8 +16,10 @@
 #include "games/teppich/carpetgame.h"
 #include "photo.h"
 #include "session/session.h"
+#include "slowfiles.h"
 #include "widgets/appicon.h"
 #include "widgets/fonts.h"
+#include "wmf/metafile.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -395,6 +398,40 @@ Row newWordMetafile()
     return newWord(QStringLiteral("new word, WMF (bilder/") + largest + u')', largest, file.readAll(), 0);
 }
 
+// Every file of tests/data/wmf/regress (costly to draw, or found by the fuzzer) drawn at every size
+// of the regression table, from 16 x 16 to 1200 x 900: the slowest rendering, whole or given up.
+// The target is on the processor time, which other work on the machine does not lengthen.
+Row metafileRegressions()
+{
+    const QDir dir(QStringLiteral(WORTILO_TESTDATA "/wmf/regress"));
+    double worstCpu = 0, worstWall = 0;
+    QString worst;
+    int renderings = 0;
+    for (const QString &name : dir.entryList({QStringLiteral("*.wmf")}, QDir::Files)) {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::ReadOnly);
+        const auto metafile = wmf::Metafile::parse(file.readAll());
+        if (!metafile)
+            continue;
+        for (const QSize size : wmftest::regressionSizes()) {
+            const double cpuStart = threadCpuMs();
+            QElapsedTimer t;
+            t.start();
+            metafile->toImage(size);
+            const double cpu = threadCpuMs() - cpuStart, wall = t.nsecsElapsed() / 1e6;
+            ++renderings;
+            if (cpu > worstCpu) {
+                worstCpu = cpu;
+                worstWall = wall;
+                worst = QStringLiteral("%1 at %2 × %3").arg(name).arg(size.width()).arg(size.height());
+            }
+        }
+    }
+    return {QStringLiteral("metafile regression files, %1 renderings from 16 × 16 to 1200 × 900").arg(renderings),
+            QStringLiteral("slowest %1 (wall %2), %3").arg(ms(worstCpu), ms(worstWall), worst), {}, {},
+            QStringLiteral("CPU ≤ 300 ms"), renderings > 0 && worstCpu <= 300};
+}
+
 // ---- Word lists -------------------------------------------------------------------------------
 
 Row insertSortedNouns()
@@ -515,6 +552,7 @@ int main(int argc, char *argv[])
     rows.push_back([] { return newWordPhoto("48", QSize(8000, 6000), 150); });
     rows.push_back([] { return decodeOnlyPhoto(QSize(8000, 6000)); });
     rows.push_back(newWordMetafile);
+    rows.push_back(metafileRegressions);
     rows.push_back(insertSortedNouns);
     rows.push_back(memoryBoard);
     rows.push_back(letterCarpet);

@@ -386,12 +386,19 @@ bool Picture::isLandscape() const
     return s.width() >= s.height();
 }
 
-QImage Picture::render(const QSize &pixelSize) const
+QImage Picture::render(const QSize &pixelSize, const wmf::RenderLimits &limits) const
 {
     if (!isLoaded() || pixelSize.isEmpty())
         return {};
-    if (m_data->metafile)
-        return m_data->metafile->toImage(pixelSize);
+    if (m_data->metafile) {
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            wmf::RenderOutcome outcome;
+            QImage image = m_data->metafile->toImage(pixelSize, &outcome, limits);
+            if (!outcome.outOfTime)
+                return image;
+        }
+        return {};
+    }
     if (m_data->raster.size() == pixelSize)
         return m_data->raster;
     return m_data->raster.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "wmf/metafile.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
@@ -70,8 +72,11 @@ public:
     bool isLandscape() const;
 
     // The picture stretched to exactly pixelSize (the aspect ratio is not kept): raster pictures
-    // are scaled smoothly, metafiles drawn at that size. A null image unless loaded.
-    QImage render(const QSize &pixelSize) const;
+    // are scaled smoothly, metafiles drawn at that size within limits (what a metafile's work
+    // budget allowed is kept). A metafile stopped by the processor-time guard is drawn again once;
+    // stopped again, it gives a null image, which the frames show as the placeholder, never the
+    // part drawn by then. A null image unless loaded.
+    QImage render(const QSize &pixelSize, const wmf::RenderLimits &limits = {}) const;
 
     // Whether two pictures share the same loaded data (copies of one load).
     bool isSameAs(const Picture &other) const { return m_data == other.m_data; }

@@ -20,6 +20,7 @@ void PictureFrame::setPicture(const Picture &picture)
         return;
     m_picture = picture;
     m_rendered = QImage();
+    m_renderedSize = QSize();
     setAttribute(Qt::WA_TransparentForMouseEvents, picture.isEmpty());
     update();
 }
@@ -29,8 +30,11 @@ void PictureFrame::paintEvent(QPaintEvent *)
     if (m_picture.isEmpty())
         return;
     QPainter p(this);
-    if (m_picture.isLoaded() && m_rendered.size() != size())
+    if (m_picture.isLoaded() && m_renderedSize != size()) {
+        // A picture that cannot be drawn at this size stays the placeholder until the size changes.
         m_rendered = m_picture.render(size());
+        m_renderedSize = size();
+    }
     if (!m_picture.isLoaded() || m_rendered.isNull()) {
         p.fillRect(rect(), kPlaceholder);
         return;

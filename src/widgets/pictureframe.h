@@ -31,7 +31,8 @@ protected:
 
 private:
     Picture m_picture;
-    QImage m_rendered; // the picture at the frame's size, made when first painted
+    QImage m_rendered;    // the picture at the frame's size, made when first painted; null: placeholder
+    QSize m_renderedSize; // the size m_rendered was made for
     bool m_pressed = false;
 };
 

@@ -46,6 +46,9 @@ DrawCost::Geometry DrawCost::measure(const QPainterPath &path) const
         const double xa = a.x() + (b.x() - a.x()) * t0, xb = a.x() + (b.x() - a.x()) * t1;
         const double ya = a.y() + (b.y() - a.y()) * t0, yb = a.y() + (b.y() - a.y()) * t1;
         const double lo = std::min(xa, xb), hi = std::max(xa, xb), rows = std::abs(yb - ya);
+        g.crossings += rows;
+        if (std::abs(b.x() - a.x()) >= kVertical) // a vertical edge is not followed row by row
+            g.farRows += std::max(0.0, std::abs(b.y() - a.y()) - rows);
         const double inLo = std::max(lo, left), inHi = std::min(hi, right);
         const double inside = std::max(0.0, inHi - inLo);
         const bool touches = inHi >= inLo;
@@ -80,22 +83,27 @@ DrawCost::Geometry DrawCost::measure(const QPainterPath &path) const
     return g;
 }
 
-double DrawCost::rasterise(double edges, double cellsInside, double cellsOutside, const QRectF &bounds) const
+double DrawCost::rasterise(double edges, double cellsInside, double cellsOutside, double crossings, double farRows,
+                          const QRectF &bounds) const
 {
     const double rows = std::max(1.0, bounds.height()), width = std::max(1.0, bounds.width());
-    const double crowd = std::min(width, cellsInside / rows);
-    return kCall + kEdge * edges + cellsInside * (kCell + kCrowdedCell * crowd) + cellsOutside * kOutsideCell;
+    // A row's list holds a cell per edge crossing it, but never more than the row is wide.
+    const double crowd = std::min(width + 2, crossings / rows + 1);
+    const double cells = std::min(cellsInside, (width + 2) * rows);
+    const double bands = std::clamp(cells / kBandCells, 1.0, rows);
+    return kCall + kEdge * edges + cellsInside * (kCell + kCrowdedCell * crowd) + cellsOutside * kOutsideCell
+         + farRows * bands * kFarRow;
 }
 
 void DrawCost::setClip(const QPainterPath &clip)
 {
-    // A span of the clip starts and ends at a cell of its outline.
+    // A span of the clip starts and ends where its outline crosses the row.
     if (clip.isEmpty()) {
         m_clipSpansPerRow = 0;
         return;
     }
     const Geometry g = measure(clip);
-    m_clipSpansPerRow = std::max(1.0, g.cellsInside / std::max(1.0, g.bounds.height()) / 2);
+    m_clipSpansPerRow = std::max(1.0, g.crossings / std::max(1.0, g.bounds.height()) / 2);
 }
 
 double DrawCost::clipping(const QRectF &bounds) const
@@ -106,7 +114,7 @@ double DrawCost::clipping(const QRectF &bounds) const
 qint64 DrawCost::fill(const QPainterPath &path, bool opaque) const
 {
     const Geometry g = measure(path);
-    return units(rasterise(g.edges, g.cellsInside, g.cellsOutside, g.bounds)
+    return units(rasterise(g.edges, g.cellsInside, g.cellsOutside, g.crossings, g.farRows, g.bounds)
                  + areaOf(g.bounds) * (opaque ? kOpaquePixel : kBlendPixel) + clipping(g.bounds));
 }
 
@@ -120,15 +128,18 @@ qint64 DrawCost::stroke(const QPainterPath &path, qreal widthPixels, qreal dashP
     const double insideShare = g.length > 0 ? g.lengthInside / g.length : 0;
     double edges = 2 * g.edges;
     double cellsInside = 2 * g.cellsInside + g.edges * insideShare * 3.2 * w;
+    // Both sides of the outline cross the rows the path does, and each join and cap the pen's width.
+    double crossings = 2 * g.crossings + g.edges * insideShare * 2 * w;
     double cost = kStrokeEdge * g.edges + kStrokeArea * g.length * w;
     if (dashPeriodPixels > 0) {
         const double dashes = g.length / dashPeriodPixels, dashesInside = g.lengthInside / dashPeriodPixels;
         cost += dashes * (kDash + kDashArea * w * w);
         edges += 4 * dashesInside;
         cellsInside += 2 * w * dashesInside;
+        crossings += 2 * w * dashesInside;
     }
     const QRectF bounds = g.bounds.adjusted(-w / 2, -w / 2, w / 2, w / 2).intersected(m_visible);
-    cost += rasterise(edges, cellsInside, 2 * g.cellsOutside, bounds);
+    cost += rasterise(edges, cellsInside, 2 * g.cellsOutside, crossings, 2 * g.farRows, bounds);
     cost += std::min(g.lengthInside * w, areaOf(bounds)) * kOpaquePixel + clipping(bounds);
     return units(cost);
 }

@@ -12,8 +12,12 @@ namespace wortilo::wmf {
 // follows the geometry in pixels, not the number of points:
 //  - the anti-aliasing rasteriser visits every cell (pixel) an edge crosses in the rows of the
 //    target, including cells left or right of it, and files each cell into a sorted list per row,
-//    so a cell costs more the more cells already crowd its row (a polygon whose edges all cross
-//    each other costs thousands of times what a plain shape does);
+//    so a cell costs more the more edges cross its row (a polygon whose edges all cross each other
+//    costs thousands of times what a plain shape does; a long line along a row does not);
+//  - an edge that crosses the target's rows is followed over every row it spans, above and below
+//    the target too (unless it is vertical), once per band the rasteriser splits the target into when its cells do not
+//    fit its memory at once (at any target size, a few thousand edges thousands of rows long take
+//    seconds);
 //  - filling costs per pixel covered;
 //  - a wide pen is filled as an outline twice as long as the path, with a join at every vertex;
 //  - a dashed wide pen builds an outline per dash, even for the dashes outside the target;
@@ -60,16 +64,22 @@ public:
     static constexpr double kImagePixel = 3;     // each source pixel of a scaled image
     static constexpr double kGlyph = 500;        // each character drawn
     static constexpr double kClipSpan = 20;      // each span of a clip path in each row drawn
+    static constexpr double kFarRow = 12;        // each row an edge spans beyond the target, per band
+    static constexpr double kBandCells = 256;    // the cells the rasteriser holds in one band
+    static constexpr double kVertical = 1.0 / 128; // pixels: an edge leaning less is vertical
 
 private:
     struct Geometry {
         double edges = 0;
         double cellsInside = 0, cellsOutside = 0;
+        double crossings = 0; // rows of the target crossed, summed over the edges
+        double farRows = 0;   // rows above and below the target spanned by the edges crossing it
         double lengthInside = 0, length = 0; // pixels
         QRectF bounds;                        // in pixels, within the visible part
     };
     Geometry measure(const QPainterPath &path) const;
-    double rasterise(double edges, double cellsInside, double cellsOutside, const QRectF &bounds) const;
+    double rasterise(double edges, double cellsInside, double cellsOutside, double crossings, double farRows,
+                     const QRectF &bounds) const;
 
     double clipping(const QRectF &bounds) const;
 

@@ -17,28 +17,35 @@ namespace wortilo::wmf {
 struct MetafileData;
 
 // How much one rendering may draw, so that no file can keep the program busy: a teacher's folder
-// may hold anything. Drawing is charged by its cost model (see drawcost.h: cells crossed, pixels
-// filled, pen widths, dashes, clip paths, bitmap pixels), which is the same on every machine, so a
-// file draws the same everywhere; the wall clock is only the last guard against a misjudged cost.
-// A rendering that runs out stops after the last record it could afford: what was drawn stays.
+// may hold anything. Drawing is charged by its cost model (see drawcost.h: cells crossed, rows
+// spanned, pixels filled, pen widths, dashes, clip paths, bitmap pixels), which is the same on
+// every machine, so a file draws the same everywhere: the work budget is the limit. A rendering
+// that runs out of work stops after the last record it could afford: what was drawn stays.
+// Behind it a guard measures the processor time the rendering thread spends (time spent waiting
+// for the processor does not count), so generously that it only stops a rendering whose cost the
+// model misjudged badly; such a rendering is not a picture to keep (see RenderOutcome::outOfTime).
 // Both limits hold for targets up to the program's largest frame (kLargestFrame pixels); a larger
-// target gets them in proportion to its area, as any picture takes longer there.
+// target gets them in proportion to its area, as any picture takes longer there, but at most
+// kMaxGrowth times, so that no rendering up to 1200 x 900 pixels takes much over 0.3 s.
 struct RenderLimits {
-    // About 0.15 s of drawing on a 2-core PC; no corpus file uses half of it.
+    // About 0.15 s of drawing on a 2-core PC; no test file uses a tenth of it at the frame sizes.
     static constexpr qint64 kDefaultWork = 150'000'000;
     static constexpr qint64 kLargestFrame = 600 * 437;
+    static constexpr double kMaxGrowth = 2;
     qint64 work = kDefaultWork;
-    qint64 deadlineNs = 300'000'000; // 0 or less: no wall-clock guard
-    // The clock the deadline is measured with, in nanoseconds since the rendering started; empty:
-    // a steady clock started with the rendering.
-    std::function<qint64()> elapsedNs;
+    qint64 guardNs = 600'000'000; // processor time; 0 or less: no guard
+    // The rendering thread's processor time in nanoseconds since the rendering started; empty:
+    // the thread's own processor clock.
+    std::function<qint64()> processorNs;
 };
 
 // What a rendering did.
 struct RenderOutcome {
     bool complete = true;   // every record was played
     bool outOfWork = false; // stopped because the next record cost more than the work left
-    bool outOfTime = false; // stopped by the deadline
+    // Stopped by the processor-time guard: the picture is cut at a record that depends on the
+    // machine, so the image must not be shown as the picture.
+    bool outOfTime = false;
     qint64 work = 0;        // work units spent
     int recordsPlayed = 0;
 };

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 
 namespace wortilo::wmf {
 
@@ -60,6 +61,14 @@ QImage keyOut(const QImage &image, QRgb key)
     return out;
 }
 
+// The processor time the calling thread has spent, in nanoseconds.
+qint64 threadProcessorNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
 bool isSymbolFace(const QByteArray &face)
 {
     return face.compare("Symbol", Qt::CaseInsensitive) == 0;
@@ -84,8 +93,9 @@ QRectF Player::contentBounds(const MetafileData &data)
         // Recording costs per record and point only; the bound keeps hostile files from filling
         // the memory with recorded points.
         QPainter painter(&picture);
-        Player player(copy, painter, RenderLimits{400'000'000, 0, {}});
-        player.play(copy.frame);
+        Player player(copy, painter, RenderLimits{400'000'000, RenderLimits().guardNs, {}});
+        if (player.play(copy.frame).outOfTime)
+            return {}; // a file whose measuring outruns the guard is not measured by how far it got
     }
     return QRectF(picture.boundingRect());
 }
@@ -111,7 +121,7 @@ RenderOutcome Player::play(const QRectF &target)
     m_frame = m_data.frame;
     if (!m_frame.isValid() || target.isEmpty())
         return m_outcome;
-    m_clock.start();
+    m_processorStartNs = threadProcessorNs();
     m_painter.save();
     const QTransform original = m_painter.worldTransform();
     const QTransform toTarget = QTransform::fromTranslate(-m_frame.x(), -m_frame.y())
@@ -148,10 +158,10 @@ RenderOutcome Player::play(const QRectF &target)
     m_workAtLastCheck = 0;
     m_recordsSinceCheck = 0;
     const qreal area = std::abs(original.determinant()) * target.width() * target.height();
-    if (area > RenderLimits::kLargestFrame) {
-        const qreal grow = std::min<qreal>(area / RenderLimits::kLargestFrame, 1e3);
+    if (m_cost && area > RenderLimits::kLargestFrame) { // a recording has no pixels to grow with
+        const qreal grow = std::min<qreal>(area / RenderLimits::kLargestFrame, RenderLimits::kMaxGrowth);
         m_limits.work = qint64(std::min<qreal>(qreal(m_limits.work) * grow, 4e18));
-        m_limits.deadlineNs = qint64(std::min<qreal>(qreal(m_limits.deadlineNs) * grow, 4e18));
+        m_limits.guardNs = qint64(std::min<qreal>(qreal(m_limits.guardNs) * grow, 4e18));
     }
 
     reset();
@@ -182,13 +192,13 @@ bool Player::spend(qint64 units)
 bool Player::outOfTime()
 {
     // The clock is read every 64 records, or sooner after costly ones.
-    if (m_limits.deadlineNs <= 0
+    if (m_limits.guardNs <= 0
         || (++m_recordsSinceCheck < 64 && m_outcome.work - m_workAtLastCheck < 1'000'000))
         return false;
     m_recordsSinceCheck = 0;
     m_workAtLastCheck = m_outcome.work;
-    const qint64 elapsed = m_limits.elapsedNs ? m_limits.elapsedNs() : m_clock.nsecsElapsed();
-    m_outcome.outOfTime = elapsed > m_limits.deadlineNs;
+    const qint64 spent = m_limits.processorNs ? m_limits.processorNs() : threadProcessorNs() - m_processorStartNs;
+    m_outcome.outOfTime = spent > m_limits.guardNs;
     return m_outcome.outOfTime;
 }
 
@@ -226,8 +236,8 @@ void Player::applyClip()
         m_cost->setClip(path ? m_dc.clip.path : QPainterPath());
     if (m_dc.clip.kind == ClipArea::Rect)
         m_painter.setClipRect(m_dc.clip.rect, Qt::IntersectClip);
-    else if (path && (!m_cost || spend(m_cost->fill(m_dc.clip.path, true))))
-        m_painter.setClipPath(m_dc.clip.path, Qt::IntersectClip); // rasterised here, once
+    else if (path && spend(m_cost ? m_cost->fill(m_dc.clip.path, true) : kPointCost * m_dc.clip.path.elementCount()))
+        m_painter.setClipPath(m_dc.clip.path, Qt::IntersectClip); // rasterised here, once; recorded whole
 }
 
 void Player::resetComposition()

@@ -10,7 +10,6 @@
 #include "wmf/metafile.h"
 
 #include <QBrush>
-#include <QElapsedTimer>
 #include <QFont>
 #include <QPainter>
 #include <QPen>
@@ -44,7 +43,8 @@ public:
 
     RenderOutcome play(const QRectF &target);
 
-    // The device-space bounds of everything the file draws, for files that state no size at all.
+    // The device-space bounds of everything the file draws, for files that state no size at all;
+    // empty when the processor-time guard stopped the measuring.
     static QRectF contentBounds(const MetafileData &data);
 
 private:
@@ -110,7 +110,7 @@ private:
     RenderLimits m_limits;
     RenderOutcome m_outcome;
     std::optional<DrawCost> m_cost; // empty when the work is not limited
-    QElapsedTimer m_clock;
+    qint64 m_processorStartNs = 0;
     qint64 m_workAtLastCheck = 0;
     int m_recordsSinceCheck = 0;
     DeviceContext m_dc;

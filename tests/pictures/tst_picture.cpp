@@ -223,6 +223,39 @@ private Q_SLOTS:
         QVERIFY(near(shown.pixel(w / 2, h * 9 / 10), kFill));
     }
 
+    // A metafile stopped by the processor-time guard is cut where the machine happened to be:
+    // it is drawn once more, and if stopped again no part of it is given out.
+    void guardedMetafile_data()
+    {
+        QTest::addColumn<int>("stops");
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("never stopped") << 0 << true;
+        QTest::newRow("stopped once: drawn again") << 1 << true;
+        QTest::newRow("stopped twice: the placeholder") << 2 << false;
+    }
+    void guardedMetafile()
+    {
+        QFETCH(int, stops);
+        QFETCH(bool, drawn);
+        const Picture picture = Picture::load(QStringLiteral(WORTILO_TESTDATA "/wmf/grid.wmf"));
+        QVERIFY(picture.isLoaded());
+        const QSize size(353, 257);
+        wortilo::wmf::RenderLimits limits;
+        int left = stops, stopped = 0;
+        limits.processorNs = [&] {
+            if (left == 0)
+                return qint64(0);
+            --left;
+            ++stopped;
+            return limits.guardNs + 1;
+        };
+        const QImage image = picture.render(size, limits);
+        QCOMPARE(stopped, stops);
+        QCOMPARE(!image.isNull(), drawn);
+        if (drawn)
+            QCOMPARE(image, picture.render(size)); // the whole picture
+    }
+
     // Photos from a phone have far more pixels than other pictures may, and are often stored
     // sideways with an EXIF orientation telling how the camera was held. A photo has the size of
     // the whole picture turned upright, takes its frame by that size and is shown upright: the

@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QSize>
 #include <QString>
 
 #include <cmath>
@@ -56,6 +57,15 @@ inline QList<QPoint> star(int count, int seed = 0)
     return pts;
 }
 
+// The target sizes every regression file is drawn at: from the smallest thumbnail to twice the
+// largest frame, square, wide and tall, the program's frames among them.
+inline QList<QSize> regressionSizes()
+{
+    return {QSize(16, 16),   QSize(24, 24),   QSize(32, 32),   QSize(48, 48),   QSize(64, 64),
+            QSize(80, 80),   QSize(113, 129), QSize(128, 128), QSize(201, 217), QSize(257, 353),
+            QSize(353, 257), QSize(600, 437), QSize(1200, 900), QSize(1200, 16), QSize(16, 900)};
+}
+
 inline QList<std::pair<QString, QByteArray>> slowFiles()
 {
     constexpr int kMaxPoints = 65535; // a polygon's point count is 16 bits
@@ -82,6 +92,10 @@ inline QList<std::pair<QString, QByteArray>> slowFiles()
             polys.append(star(255, i));
         b.polyPolygon(polys);
         files.append({QStringLiteral("slow-polypolygon.wmf"), b.build()});
+        // One zero byte more among the points shifts every later coordinate by a byte: the stars
+        // become one shape whose 65,000 edges cross each other, which at 64 x 64 pixels once
+        // took 23 s to fill.
+        files.append({QStringLiteral("slow-polypolygon-shifted.wmf"), b.build().insert(1530, '\0')});
     }
     {
         WmfBuilder b = framePicture(); // a 60-unit pen with round joins along a zig-zag
