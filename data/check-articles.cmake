@@ -23,35 +23,27 @@ Kitten {n} :: Katze {f}
 ]=])
 
 set(failures 0)
-# check(<name> <exit code> <regex the report must match, or ""> <table lines ...>)
+# check(<name> <exit code> <regex the report must match; "" for an empty report> <table lines ...>)
 function(check name expected pattern)
   string(JOIN "\n" table "# article\tnoun\temoji\tformat\torientation" ${ARGN})
   file(WRITE "${WORK}/${name}.tsv" "${table}\n")
   execute_process(COMMAND "${PYTHON}" "${CHECKER}" "${WORK}/${name}.tsv" "${WORK}/de-en"
     RESULT_VARIABLE rc ERROR_VARIABLE report)
-  if(NOT rc STREQUAL expected)
-    message(SEND_ERROR "${name}: exit code ${rc}, ${expected} wanted; report:\n${report}")
+  if(NOT rc STREQUAL expected OR NOT report MATCHES "${pattern}" OR (pattern STREQUAL "" AND report))
+    message(SEND_ERROR "${name}: exit code ${rc} (${expected} wanted), report:\n${report}")
     math(EXPR failures "${failures} + 1")
-  elseif(NOT pattern STREQUAL "" AND NOT report MATCHES "${pattern}")
-    message(SEND_ERROR "${name}: the report does not say '${pattern}':\n${report}")
-    math(EXPR failures "${failures} + 1")
-  elseif(pattern STREQUAL "" AND NOT report STREQUAL "")
-    message(SEND_ERROR "${name}: passes, but reports:\n${report}")
-    math(EXPR failures "${failures} + 1")
+    set(failures ${failures} PARENT_SCOPE)
   endif()
-  set(failures ${failures} PARENT_SCOPE)
 endfunction()
 
 check(confirmed 0 ""
   "der\tHund\tdog\tgif\tL" "der\tHaushund\tdog\tjpg\tL" "das\tJersey\tshirt\tbmp\tL"
-  "der\tRucksack\tbackpack\tbmp\tP" "die\tZitrone\tlemon\twmf\tL")
-check(one_of_several_genders 0 "" "der\tTrikot\tshirt\tgif\tL" "das\tTrikot\tshirt\tgif\tL")
-check(wrong_article 1 "line 2: die Hund, but the dictionary marks it {m}" "die\tHund\tdog\tgif\tL")
-check(none_of_several_genders 1 "die Trikot, but the dictionary marks it {m}, {n}"
-  "die\tTrikot\tshirt\tgif\tL")
-check(only_in_a_longer_name 1 "lacks Kamel" "das\tKamel\tcamel\tgif\tL")
-check(only_as_a_plural 1 "lacks Hamster" "der\tHamster\thamster\tgif\tL")
-check(only_on_the_english_side 1 "lacks Katze" "die\tKatze\tcat\tgif\tL")
+  "der\tRucksack\tbackpack\tbmp\tP" "die\tZitrone\tlemon\twmf\tL"
+  "der\tTrikot\tshirt\tgif\tL" "das\tTrikot\tshirt\tgif\tL")
+check(wrong_article 1 "line 2: die Hund, but the dictionary marks it {m}\n.*die Trikot, but the dictionary marks it {m}, {n}"
+  "die\tHund\tdog\tgif\tL" "die\tTrikot\tshirt\tgif\tL")
+check(lacking 1 "lacks Kamel.*lacks Hamster.*lacks Katze"
+  "das\tKamel\tcamel\tgif\tL" "der\tHamster\thamster\tgif\tL" "die\tKatze\tcat\tgif\tL")
 check(exception_with_reason 0 ""
   "das\tKamel\tcamel\tgif\tL" "exception\tKamel\tthe dictionary has only Zweihöckriges Kamel {n}")
 check(exception_not_needed 1 "exception for Hund is not needed"
