@@ -47,7 +47,6 @@ namespace {
 
 constexpr int kStartRounds = 15;  // interleaved rounds of start-up, after one that is not counted
 constexpr int kNewWordRuns = 100; // new words per picture, after one that is not counted
-const int kFolderSizes[] = {90, 1000, 10000};
 const QSize kLandscape(353, 257);
 
 // One line of the table. Figures without a bare-window counterpart leave bare and ratio empty.
@@ -100,7 +99,24 @@ double threadCpuMs()
 
 // ---- Picture folders --------------------------------------------------------------------------
 
-// The bundled pictures (90 words), or n empty files with valid word names (derWortAAB.bmp ...):
+// The number of word pictures in the bundled folder (besides them it holds WORTILO.INI and LIZENZ.txt).
+int bundledWords()
+{
+    static const int n = int(QDir(QStringLiteral(WORTILO_BILDER))
+                                 .entryList({QStringLiteral("*.bmp"), QStringLiteral("*.jpg"), QStringLiteral("*.gif"),
+                                             QStringLiteral("*.wmf")},
+                                            QDir::Files)
+                                 .size());
+    return n;
+}
+
+// The folders start-up is measured with: the bundled one, and two of empty files.
+std::vector<int> folderSizes()
+{
+    return {bundledWords(), 1000, 10000};
+}
+
+// The bundled pictures, or n empty files with valid word names (derWortAAB.bmp ...):
 // nothing is decoded at start-up, so their content does not matter. Each folder gets the bundled
 // WORTILO.INI, with every letter selected.
 QString makeFolder(const QTemporaryDir &root, int n)
@@ -109,7 +125,7 @@ QString makeFolder(const QTemporaryDir &root, int n)
     const QString path = root.filePath(QStringLiteral("bilder-%1").arg(n));
     QDir().mkpath(path);
     const QDir dir(path);
-    if (n == 90) {
+    if (n == bundledWords()) {
         for (const QString &name : bundled.entryList(QDir::Files))
             QFile::copy(bundled.filePath(name), dir.filePath(name));
         return path;
@@ -213,13 +229,13 @@ StartUp measureStartUp(const QTemporaryDir &root, const QString &compareWith)
     const QString bare = QStringLiteral(BAREWINDOW_PROGRAM), wortilo = QStringLiteral(WORTILO_PROGRAM);
     s.cases.emplace_back(bare, QString(), 0);
     s.cases.emplace_back(bare, QString(), -1, false, QStringList{QStringLiteral("text")});
-    for (int n : kFolderSizes) {
+    for (int n : folderSizes()) {
         const QString folder = makeFolder(root, n);
         s.cases.emplace_back(wortilo, folder, n);
         if (!compareWith.isEmpty())
             s.cases.emplace_back(compareWith, folder, n, true);
     }
-    // Interleaved rounds (bare, 90, 1000, 10000, bare, ...), so that whatever else the machine does
+    // Interleaved rounds (bare, bundled, 1000, 10000, bare, ...), so that whatever else the machine does
     // falls on every case alike; the first round warms the caches and is not counted.
     for (int round = 0; round <= kStartRounds; ++round)
         for (StartUp::Case &c : s.cases)
@@ -534,18 +550,18 @@ int main(int argc, char *argv[])
     QTemporaryDir root;
     const StartUp startUp = measureStartUp(root, compareWith);
     std::vector<std::function<Row()>> rows;
-    for (int n : kFolderSizes)
+    for (int n : folderSizes())
         rows.push_back([&, n] { return startUpInProcess(startUp, n); });
     for (bool mapped : {true, false}) {
         rows.push_back([&, mapped] { return startUpFromProcess(startUp, -1, false, mapped); });
         for (bool compared : {false, true})
-            for (int n : kFolderSizes)
+            for (int n : folderSizes())
                 if (!compared || !compareWith.isEmpty())
                     rows.push_back([&, n, compared, mapped] { return startUpFromProcess(startUp, n, compared, mapped); });
     }
     rows.push_back([&] { return peakMemory(startUp, -1, false); });
     for (bool compared : {false, true})
-        for (int n : kFolderSizes)
+        for (int n : folderSizes())
             if (!compared || !compareWith.isEmpty())
                 rows.push_back([&, n, compared] { return peakMemory(startUp, n, compared); });
     rows.push_back([] { return newWordPhoto("1", QSize(1155, 866), 16); });

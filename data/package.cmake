@@ -49,15 +49,16 @@ Wortilo is a program with which German-speaking children practise nouns:
 reading them, their articles (der, die, das), their spelling and their
 alphabetical order, in word exercises and word games. Its vocabulary is a
 folder of pictures named article plus noun (derHund.jpg): a teacher adds a
-word by adding a picture. 90 pictures come with it; every user gets a
-picture folder of their own on the first start.
+word by adding a picture. It comes with the pictures of 333 words; every
+user gets a picture folder of their own on the first start.
 
 Mit Wortilo üben deutschsprachige Kinder Nomen: sie lesen sie, wählen den
 Begleiter (der, die, das), schreiben sie richtig und ordnen sie nach dem
 Alphabet, in Übungen und Spielen. Der Wortschatz ist ein Ordner mit
 Bildern, die Artikel und Nomen heißen (derHund.jpg): Wer ein Bild
-hinzufügt, fügt ein Wort hinzu. 90 Bilder sind dabei; jede Benutzerin und
-jeder Benutzer bekommt beim ersten Start einen eigenen Bilderordner.]])
+hinzufügt, fügt ein Wort hinzu. Die Bilder von 333 Wörtern sind dabei;
+jede Benutzerin und jeder Benutzer bekommt beim ersten Start einen eigenen
+Bilderordner.]])
 
 # `package_source`: the checkout without its build folders and git data.
 set(CPACK_SOURCE_GENERATOR TXZ)

@@ -17,6 +17,7 @@ packages=(
   fonts-liberation2
   fonts-wqy-microhei
   desktop-file-utils appstream
+  python3
   dpkg-dev file
   poppler-utils
 )

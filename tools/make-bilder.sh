@@ -6,8 +6,10 @@
 #   tools/make-bilder.sh            rebuild every picture, WORTILO.INI and LIZENZ.txt
 #
 # To add a word: add a line to tools/bilder.tsv (article, noun, emoji name, format, orientation)
-# and run this script. It needs npm and Debian's librsvg2-bin, imagemagick, inkscape and python3
-# (installed here if missing); the result does not depend on the time or the machine.
+# and run this script. It first checks every article against Debian's German-English dictionary
+# (trans-de-en) and stops, changing nothing, when one is not confirmed (see tools/bild-artikel.py
+# for the exception lines). It needs npm and Debian's librsvg2-bin, imagemagick, inkscape, python3
+# and trans-de-en (installed here if missing); the result does not depend on the time or the machine.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 
@@ -17,12 +19,17 @@ SHA1=d0e7c7f37d9a93199ef8753b3dcffef6a189c743   # of the npm tarball, as publish
 BACKGROUND='#fffaf0'
 # Debian's ImageMagick, by full path: another "convert" may come first in PATH.
 MAGICK=/usr/bin/convert
+DICTIONARY=/usr/share/trans/de-en
 
 need=()
 for tool in rsvg-convert:librsvg2-bin "$MAGICK":imagemagick inkscape:inkscape python3:python3 npm:npm; do
   command -v "${tool%%:*}" >/dev/null || need+=("${tool#*:}")
 done
+[ -f "$DICTIONARY" ] || need+=(trans-de-en)
 ((${#need[@]} == 0)) || tools/install-deps.sh "${need[@]}"
+
+python3 tools/bild-artikel.py tools/bilder.tsv "$DICTIONARY" ||
+  { echo "tools/bilder.tsv: articles not confirmed by $DICTIONARY, bilder/ left as it is" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -42,7 +49,7 @@ mkdir -p bilder
 
 sources=()
 while IFS=$'\t' read -r article noun name format orientation; do
-  [[ -z "$article" || "$article" == \#* ]] && continue
+  [[ -z "$article" || "$article" == \#* || "$article" == exception ]] && continue
   src="$emoji/$name.svg"
   [ -f "$src" ] || { echo "$PACKAGE@$VERSION has no flat emoji '$name'" >&2; exit 1; }
   case "$orientation" in
