@@ -16,9 +16,9 @@ suite() {
   (cd "$dir" && ctest --output-on-failure --timeout 300 -j"$(nproc)")
 }
 
-suite build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+suite build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWORTILO_WERROR=ON
 
 # A leak, an invalid access or undefined behaviour ends the test with an error.
 export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-suite build-asan -DCMAKE_BUILD_TYPE=Debug -DWORTILO_SANITIZE=ON
+suite build-asan -DCMAKE_BUILD_TYPE=Debug -DWORTILO_SANITIZE=ON -DWORTILO_WERROR=ON
