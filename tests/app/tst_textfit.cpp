@@ -167,7 +167,8 @@ void TestTextFit::everyWindow()
     QTemporaryDir dir;
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
-    for (const QString &name : {"der%1.bmp", "die%1.bmp", "das%1.bmp", "der%1.jpg", "die%1.jpg"})
+    const QStringList names = {"der%1.bmp", "die%1.bmp", "das%1.bmp", "der%1.jpg", "die%1.jpg"};
+    for (const QString &name : names)
         QVERIFY(picture.save(dir.filePath(name.arg(noun)), name.endsWith(QLatin1String("bmp")) ? "BMP" : "JPG"));
     test::FakeMessages messages;
     test::ManualClock clock;
