@@ -4,6 +4,9 @@
 # Fonts: DejaVu for the program's own text; for text in metafiles the faces Windows pictures name,
 # Liberation (same widths as Arial, Times New Roman, Courier New) and WenQuanYi Micro Hei (Chinese,
 # Japanese and Korean text in the test pictures). tools/fonts-fresh.conf limits a run to these.
+# Speech: libsndfile reads recordings, eSpeak NG's German voice speaks the rest, PulseAudio's
+# simple API plays them; the tests play into a PulseAudio server of their own and record it with
+# parecord.
 # With arguments, installs those packages instead (the picture and icon generators use this).
 set -euo pipefail
 packages=(
@@ -15,6 +18,8 @@ packages=(
   fonts-wqy-microhei
   desktop-file-utils appstream
   dpkg-dev file
+  libsndfile1-dev libespeak-ng-dev espeak-ng-data libpulse-dev
+  pulseaudio pulseaudio-utils
 )
 if (($#)); then
   packages=("$@")
