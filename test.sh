@@ -7,6 +7,10 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 ./tools/install-deps.sh
 
+# A sound server of the tests' own (PulseAudio with a null sink) for both suites; the tests that
+# need it fail when WORTILO_TEST_PULSE_SERVER is set but the server does not answer.
+. tools/sound-server.sh
+
 # suite <build folder> <cmake options...>: configure, build and run every test.
 suite() {
   local dir="$1"

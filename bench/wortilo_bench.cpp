@@ -15,8 +15,10 @@
 #include "games/memory/memorygame.h"
 #include "games/teppich/carpetgame.h"
 #include "photo.h"
+#include "pictures/folder.h"
 #include "session/session.h"
 #include "slowfiles.h"
+#include "speech/voicespeaker.h"
 #include "widgets/appicon.h"
 #include "widgets/fonts.h"
 #include "wmf/metafile.h"
@@ -34,7 +36,12 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <QThread>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <sndfile.h>
 #include <ctime>
 #include <functional>
 #include <map>
@@ -521,6 +528,92 @@ Row letterCarpet()
     });
 }
 
+// ---- Speech --------------------------------------------------------------------------------------
+
+qint64 steadyNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// From say() to the first samples handed to the sound server, in ms; -1 if none within 5 s.
+double toFirstSample(VoiceSpeaker &speaker, const Word &word, std::atomic<qint64> &handedAt)
+{
+    handedAt = 0;
+    QElapsedTimer t;
+    t.start();
+    const qint64 start = steadyNs();
+    speaker.sayNoun(word);
+    while (handedAt == 0 && !t.hasExpired(5000))
+        QThread::usleep(200);
+    const qint64 at = handedAt;
+    speaker.stop();
+    QThread::msleep(100);
+    return at == 0 ? -1 : (at - start) / 1e6;
+}
+
+// The four speech rows: the first word of the run (eSpeak and the voice loaded with it), words
+// synthesised for the first time, the same words again, and a 1.5-s recording beside a picture.
+std::vector<Row> speechRows()
+{
+    QTemporaryDir dir;
+    PictureFolder bilder(QStringLiteral(WORTILO_BILDER));
+    bilder.scan();
+    QList<Word> words;
+    for (const QString &name : bilder.pictureFiles())
+        if (const auto word = Word::fromFileName(name, kAlphabet))
+            words.append(*word);
+    VoiceSpeaker speaker(bilder);
+    std::atomic<qint64> handedAt = 0;
+    speaker.setFirstSampleHook([&] { handedAt = steadyNs(); });
+    QThread::msleep(300); // the server and the voice's files looked for
+    std::vector<Row> rows;
+    if (!speaker.isAvailable() || words.size() < 21) {
+        rows.push_back({QStringLiteral("click to first sample"), speaker.unavailableReason(), {}, {}, {}, false});
+        return rows;
+    }
+    auto row = [](const QString &what, const std::vector<double> &times, double target) {
+        const bool all = std::none_of(times.begin(), times.end(), [](double t) { return t < 0; });
+        const double med = median(times);
+        return Row{what, (times.size() > 1 ? QStringLiteral("median ") : QString()) + ms(med) + (all ? QString() : QStringLiteral(" (not played!)")),
+                   {}, {}, QStringLiteral("≤ ") + ms(target), all && med <= target};
+    };
+    rows.push_back(row(QStringLiteral("click to first sample, first word of the run"), {toFirstSample(speaker, words[0], handedAt)}, 150));
+    std::vector<double> fresh, again;
+    for (int i = 1; i <= 20; ++i)
+        fresh.push_back(toFirstSample(speaker, words[i], handedAt));
+    for (int i = 1; i <= 20; ++i)
+        again.push_back(toFirstSample(speaker, words[i], handedAt));
+    rows.push_back(row(QStringLiteral("click to first sample, a word synthesised for the first time"), fresh, 150));
+    rows.push_back(row(QStringLiteral("click to first sample, an already synthesised word"), again, 30));
+
+    // A teacher's recording: 1.5 s of Ogg Vorbis at 44.1 kHz in stereo.
+    QFile(dir.filePath(QStringLiteral("derHund.jpg"))).open(QIODevice::WriteOnly);
+    {
+        SF_INFO info{};
+        info.samplerate = 44100;
+        info.channels = 2;
+        info.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+        SNDFILE *file = sf_open(QFile::encodeName(dir.filePath(QStringLiteral("derHund.ogg"))).constData(), SFM_WRITE, &info);
+        std::vector<float> tone(44100 * 3);
+        for (std::size_t i = 0; i < tone.size(); ++i)
+            tone[i] = 0.5f * float(std::sin(double(i / 2) * 0.06));
+        sf_writef_float(file, tone.data(), 44100 * 3 / 2);
+        sf_close(file);
+    }
+    PictureFolder folder(dir.path());
+    folder.scan();
+    std::vector<double> recorded;
+    {
+        VoiceSpeaker recordings(folder);
+        recordings.setFirstSampleHook([&] { handedAt = steadyNs(); });
+        QThread::msleep(300);
+        for (int i = 0; i < 20; ++i)
+            recorded.push_back(toFirstSample(recordings, Word::fromEntry(QStringLiteral("DERHUND.JPG")), handedAt));
+    }
+    rows.push_back(row(QStringLiteral("click to first sample, a recorded word (1.5 s Ogg)"), recorded, 30));
+    return rows;
+}
+
 void printTable(const std::vector<Row> &rows)
 {
     QTextStream out(stdout);
@@ -576,6 +669,8 @@ int main(int argc, char *argv[])
     std::vector<Row> table;
     for (const auto &row : rows)
         table.push_back(row());
+    for (Row &row : speechRows())
+        table.push_back(std::move(row));
     printTable(table);
     return 0;
 }

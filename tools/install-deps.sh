@@ -6,6 +6,9 @@
 # Liberation (same widths as Arial, Times New Roman, Courier New) and WenQuanYi Micro Hei (Chinese,
 # Japanese and Korean text in the test pictures). tools/fonts-fresh.conf limits a run to these.
 # poppler-utils: pdftotext reads back the printed usage view in its test.
+# Speech: libsndfile reads recordings, eSpeak NG's German voice speaks the rest, PulseAudio's
+# simple API plays them; the tests play into a PulseAudio server of their own and record it with
+# parecord.
 # With arguments, installs those packages instead (the picture and icon generators use this).
 set -euo pipefail
 packages=(
@@ -20,6 +23,8 @@ packages=(
   python3
   dpkg-dev file
   poppler-utils
+  libsndfile1-dev libespeak-ng-dev espeak-ng-data libpulse-dev
+  pulseaudio pulseaudio-utils
 )
 if (($#)); then
   packages=("$@")

@@ -34,6 +34,30 @@ bool hasOtherPictureExtension(QByteArrayView rawName)
                                   ".tiff", ".svg", ".emf", ".jxl"});
 }
 
+// Sound files beside the pictures, in the order one is preferred over another of the same name.
+constexpr const char *kSoundExtensions[] = {".ogg", ".oga", ".opus", ".flac", ".wav", ".mp3"};
+
+// The rank of a name's sound extension in kSoundExtensions, or -1.
+int soundExtension(QByteArrayView name)
+{
+    for (int i = 0; i < int(std::size(kSoundExtensions)); ++i) {
+        const QByteArrayView extension(kSoundExtensions[i]);
+        if (name.size() > extension.size() && name.last(extension.size()).compare(extension, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+// A raw name as a composed string, or a null string if it is not valid UTF-8.
+QString composedName(QByteArrayView raw)
+{
+    if (std::all_of(raw.begin(), raw.end(), [](char c) { return uchar(c) < 0x80; }))
+        return QString::fromLatin1(raw);
+    if (!QUtf8StringView(raw).isValidUtf8())
+        return {};
+    return QString::fromUtf8(raw).normalized(QString::NormalizationForm_C);
+}
+
 // Whether a directory entry is a file (or a link to one). The entry's type saves asking the
 // disk for each of thousands of names; links and file systems that do not tell are asked.
 bool isFile(const QByteArray &base, const dirent &e)
@@ -54,6 +78,8 @@ void PictureFolder::scan()
     m_names.clear();
     m_storedAs.clear();
     m_byEntry.clear();
+    m_sounds.clear();
+    m_soundByStem.clear();
     m_undecodable = 0;
     m_refused.clear();
     // readdir gives the raw bytes, so an undecodable name is recognised instead of being
@@ -66,8 +92,11 @@ void PictureFolder::scan()
     while (const dirent *e = ::readdir(dir)) {
         const QByteArrayView raw(e->d_name);
         const bool picture = hasPictureExtension(raw);
-        if (!picture && !hasOtherPictureExtension(raw))
+        if (!picture && !hasOtherPictureExtension(raw)) {
+            if (soundExtension(raw) >= 0 && isFile(base, *e))
+                m_sounds.append(QByteArray(e->d_name));
             continue;
+        }
         if (!isFile(base, *e))
             continue;
         if (!picture) {
@@ -111,6 +140,31 @@ QString PictureFolder::resolve(const QString &entry) const
     }
     const auto it = m_byEntry.constFind(entry);
     if (it == m_byEntry.constEnd())
+        return {};
+    return QFile::decodeName(QFile::encodeName(m_path) + '/' + it.value());
+}
+
+QString PictureFolder::recording(const QString &entry) const
+{
+    // Indexed when the first word is said: most folders hold no recordings at all.
+    if (m_soundByStem.isEmpty() && !m_sounds.isEmpty()) {
+        QHash<QString, int> rank;
+        for (const QByteArray &raw : m_sounds) {
+            const int extension = soundExtension(raw);
+            const QString name = composedName(raw);
+            if (name.isNull())
+                continue;
+            const QString stem = germanUpper(name.left(name.size() - qsizetype(std::strlen(kSoundExtensions[extension]))));
+            const auto known = rank.constFind(stem);
+            if (known != rank.constEnd() && known.value() <= extension)
+                continue;
+            rank.insert(stem, extension);
+            m_soundByStem.insert(stem, raw);
+        }
+    }
+    const qsizetype dot = entry.lastIndexOf(u'.');
+    const auto it = m_soundByStem.constFind(dot > 0 ? entry.left(dot) : entry);
+    if (it == m_soundByStem.constEnd())
         return {};
     return QFile::decodeName(QFile::encodeName(m_path) + '/' + it.value());
 }

@@ -40,6 +40,11 @@ public:
 
     // Full path of the file whose upper-cased name is entry, or an empty string.
     QString resolve(const QString &entry) const;
+    // Full path of the recording beside the picture entry names: a sound file (.ogg, .oga,
+    // .opus, .flac, .wav, .mp3, in any case) with the picture's name up to its extension, found
+    // like the picture whatever its letter case; an empty string if there is none. Where
+    // several are found, the first extension in that list wins.
+    QString recording(const QString &entry) const;
 
 private:
     QString m_path;
@@ -48,6 +53,8 @@ private:
     int m_undecodable = 0;
     QList<RefusedFile> m_refused;
     mutable QHash<QString, QByteArray> m_byEntry; // upper-case NFC name → name as stored on disk
+    QList<QByteArray> m_sounds; // sound files as stored on disk, indexed on first use
+    mutable QHash<QString, QByteArray> m_soundByStem; // upper-case NFC stem → best sound file
 };
 
 } // namespace wortilo
