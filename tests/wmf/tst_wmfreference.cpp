@@ -210,6 +210,7 @@ void TestWmfReference::inkscapeFiles_data()
     // Files Inkscape wrote from our SVGs (see tests/data/wmf/inkscape/README.md), against librsvg.
     const QDir dir(QStringLiteral(WORTILO_TESTDATA "/wmf/inkscape"));
     const QStringList files = dir.entryList({QStringLiteral("*.wmf")}, QDir::Files);
+    QVERIFY2(!files.isEmpty(), qPrintable(dir.path()));
     for (const QString &name : files) {
         const QString base = name.chopped(4);
         const double tolerance = base.startsWith(QLatin1String("text")) ? 4.0 : 1.5;
