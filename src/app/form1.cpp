@@ -309,11 +309,8 @@ void Form1::open(const ActivityRow &row)
     if (row.hidesPanels)
         tafelnweg();
     QPointer<ActivityWindow> &window = m_windows[std::size_t(row.activity)];
-    if (!window) {
-        if (!row.create)
-            return; // not available in this build
+    if (!window)
         window = row.create(m_session);
-    }
     showWindow(window);
 }
 

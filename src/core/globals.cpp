@@ -6,5 +6,4 @@ int mitlautfarbe = 10;
 qint16 selbstlautfarbe = 12;
 int bildbreite = 0;
 int bildhoehe = 0;
-QString spielwort;
 } // namespace wortilo

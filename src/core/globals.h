@@ -13,7 +13,5 @@ extern qint16 selbstlautfarbe;
 // Size in twips of the picture an exercise has just loaded.
 extern int bildbreite;
 extern int bildhoehe;
-// The current word of the catch game and the word gallows.
-extern QString spielwort;
 
 } // namespace wortilo

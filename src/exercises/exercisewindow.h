@@ -38,7 +38,6 @@ class ExerciseWindow : public ActivityWindow
 {
     Q_OBJECT
 public:
-    static inline const QColor kBarColour = QColor(128, 128, 255);
 
     // Centres the window, gives the strip the user's background colour and presents a word; with
     // no word to present it says so and goes back to the menu.

@@ -27,11 +27,6 @@ Word WordFrame::drawWord()
     return m_word;
 }
 
-void WordFrame::setCurrentWord(const Word &word)
-{
-    m_word = word;
-}
-
 void WordFrame::neueswort()
 {
     if (drawWord().isNull()) {

@@ -5,6 +5,7 @@
 #include "usagelog.h"
 #include "usagesheet.h"
 #include "core/clock.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "core/twips.h"
 
@@ -72,7 +73,7 @@ Form11::Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *par
     m_label1->setTextFormat(Qt::PlainText); // a name is typed by the user, never markup
     m_label1->setAlignment(Qt::AlignCenter);
     m_label1->setAutoFillBackground(true);
-    setColours(m_label1, QPalette::Window, QColor(128, 128, 255), QPalette::WindowText, Qt::black);
+    setColours(m_label1, QPalette::Window, kBarColour, QPalette::WindowText, Qt::black);
     m_label1->setGeometry(twipsRect(3000, 120, 4695, 615));
 
     m_print = new QAction(QStringLiteral("Drucken …"), this);

@@ -12,6 +12,9 @@ class QWidget;
 // Controls placed in twips, as every window of the program lays them out.
 namespace wortilo {
 
+// The light blue of the activity windows' button bars and of the gallows' keyboard.
+inline const QColor kBarColour(128, 128, 255);
+
 class Shape;
 
 // A push button with its object name and caption at a place given in twips; it never becomes

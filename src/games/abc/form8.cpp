@@ -61,8 +61,7 @@ Form8::Form8(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game
     setTextColour(m_label3, QColor(0, 0, 192));
     m_label3->hide();
 
-    const QColor bar(128, 128, 255);
-    addShape(this, QStringLiteral("Shape1"), QRect(120, 5520, 9135, 615), bar, bar);
+    addShape(this, QStringLiteral("Shape1"), QRect(120, 5520, 9135, 615), kBarColour, kBarColour);
     const QFont buttons = verdana(9.75);
     auto *help = addButton(this, QStringLiteral("Command3"), QStringLiteral("Hilfe"), QRect(240, 5640, 975, 375), buttons);
     auto *cancel = addButton(this, QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."),

@@ -70,8 +70,7 @@ Fang::Fang(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(s
     setWindowTitle(QStringLiteral("ortilo (Fange)"));
     setClientSizeTwips(9480, 5985);
 
-    const QColor column(128, 128, 255);
-    QWidget *shape1 = addShape(this, QStringLiteral("Shape1"), QRect(0, 0, 2175, 6255), column, column);
+    QWidget *shape1 = addShape(this, QStringLiteral("Shape1"), QRect(0, 0, 2175, 6255), kBarColour, kBarColour);
     const QFont buttons = verdana(9.75);
     auto *cancel = addButton(this, QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."),
                              QRect(120, 120, 1935, 375), buttons);

@@ -78,7 +78,7 @@ Galgen::Galgen(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_ga
     m_keys->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_keys->setUniformItemSizes(true);
     QPalette keysPalette = m_keys->palette();
-    keysPalette.setColor(QPalette::Base, kKeyboardColour);
+    keysPalette.setColor(QPalette::Base, kBarColour);
     // A highlighted key stays clearly marked while a message box has the focus.
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         keysPalette.setColor(group, QPalette::Highlight, QColor(0, 0, 128));

@@ -18,7 +18,6 @@ class Galgen : public ActivityWindow
 {
     Q_OBJECT
 public:
-    static inline const QColor kKeyboardColour = QColor(128, 128, 255);
     static inline const QColor kWoodColour = QColor(192, 64, 0);
     static inline const QColor kBodyColour = QColor(0, 192, 0);
     static inline const QColor kLegColour = QColor(0, 0, 192);

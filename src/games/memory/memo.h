@@ -20,7 +20,6 @@ class Memo : public ActivityWindow
     Q_OBJECT
 public:
     static inline const QColor kCardColour = QColor(224, 224, 224);
-    static inline const QColor kBarColour = QColor(128, 128, 255);
 
     explicit Memo(Host &host, QWidget *parent = nullptr);
 

@@ -54,8 +54,7 @@ Form7::Form7(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game
     m_bild1->setGeometry(twipsRect(120, 1320, 9975, 4935));
     m_bild1->setBackgroundColor(Qt::white);
 
-    const QColor bar(128, 128, 255);
-    addShape(this, QStringLiteral("Shape1"), QRect(120, 6360, 9975, 615), bar, bar);
+    addShape(this, QStringLiteral("Shape1"), QRect(120, 6360, 9975, 615), kBarColour, kBarColour);
     const QFont buttons = verdana(9.75);
     auto *help = addButton(this, QStringLiteral("Command2"), QStringLiteral("Hilfe"), QRect(240, 6480, 975, 375), buttons);
     auto *cancel = addButton(this, QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."),
