@@ -178,21 +178,21 @@ void Form1::buildMenu()
         {QStringLiteral("Command21"), QStringLiteral("Optionen"), 120, 5880, [this] { togglePanel(Panel::Options); }},
         {QStringLiteral("Command4"), QStringLiteral("Farben"), 1920, 4200,
          [this] {
-             if (!m_session.switchOn(Session::Switch::ColourSettings))
+             if (!m_session.switches().colourSettings)
                  return abgeschaltet();
              if (togglePanel(Panel::Colours))
                  m_session.farbprobe();
          }},
         {QStringLiteral("Command8"), QStringLiteral("Laute"), 1920, 5040,
          [this] {
-             if (!m_session.switchOn(Session::Switch::LetterFilter))
+             if (!m_session.switches().letterFilter)
                  return abgeschaltet();
              if (togglePanel(Panel::Letters))
                  m_filterBox->setChecked(false);
          }},
         {QStringLiteral("Command9"), QStringLiteral("Name"), 1920, 5880,
          [this] {
-             if (!m_session.switchOn(Session::Switch::NameEntry))
+             if (!m_session.switches().nameEntry)
                  return abgeschaltet();
              if (togglePanel(Panel::Name)) {
                  m_filterBox->setChecked(false);
@@ -309,11 +309,8 @@ void Form1::open(const ActivityRow &row)
     if (row.hidesPanels)
         tafelnweg();
     QPointer<ActivityWindow> &window = m_windows[std::size_t(row.activity)];
-    if (!window) {
-        if (!row.create)
-            return; // not available in this build
+    if (!window)
         window = row.create(m_session);
-    }
     showWindow(window);
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "wordframe.h"
 
-#include "core/globals.h"
 #include "core/random.h"
 #include "pictures/folder.h"
 
@@ -27,17 +26,10 @@ Word WordFrame::drawWord()
     return m_word;
 }
 
-void WordFrame::setCurrentWord(const Word &word)
-{
-    m_word = word;
-}
-
 void WordFrame::neueswort()
 {
     if (drawWord().isNull()) {
-        // No active word: nothing to show, and no picture size to pass on.
-        bildbreite = 0;
-        bildhoehe = 0;
+        // No active word: nothing to show.
         clearPictures();
         return;
     }
@@ -49,12 +41,10 @@ void WordFrame::showPicture(const Word &word)
     m_loader = Picture::load(m_host.pictureFolder().resolve(word.entry()));
     m_landscape = Picture();
     m_portrait = Picture();
-    const QSize size = m_loader.naturalSizeTwips();
-    bildbreite = size.width();
-    bildhoehe = size.height();
-    // A picture that cannot be loaded has the size 0 × 0 and so takes the landscape frame,
-    // which shows it as a placeholder.
-    if (bildbreite >= bildhoehe)
+    // The loader's natural size in twips (bildbreite × bildhoehe) decides the frame. A picture
+    // that cannot be loaded has the size 0 × 0 and so takes the landscape frame, which shows it
+    // as a placeholder.
+    if (m_loader.isLandscape())
         m_landscape = m_loader;
     else
         m_portrait = m_loader;

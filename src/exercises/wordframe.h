@@ -52,7 +52,6 @@ public:
     // The draw of neueswort alone: removes a random word from the deck (refilling it first when
     // it runs short) and makes it the current word; a null word when there is none.
     Word drawWord();
-    void setCurrentWord(const Word &word);
     const Word &currentWord() const { return m_word; }
     bool hasWord() const { return !m_word.isNull(); }
     // The text the exercise reads its answer from: the display form (spaced) or the noun

@@ -19,9 +19,6 @@ class Session : public QObject, public Host
 {
     Q_OBJECT
 public:
-    // The four switches of the options panel.
-    enum class Switch { Confirmations, ColourSettings, LetterFilter, NameEntry };
-
     Session(Messages &messages, const QString &folder, Clock &clock);
 
     // Start-up: looks for picture files and shows "Programmabbruch" when there is none (the
@@ -36,10 +33,17 @@ public:
 
     const WordStore &words() const { return m_store; }
 
-    bool switchOn(Switch which) const;
-    void setSwitch(Switch which, bool on);
+    // The values WORTILO.INI keeps, as they are now.
+    Settings settings() const;
 
-    // The letter colours (palette indices); they are kept in mitlautfarbe and selbstlautfarbe.
+    // The four switches of the options panel; one is named by its member
+    // (setSwitch(&Switches::nameEntry, false)).
+    const Switches &switches() const { return m_switches; }
+    void setSwitch(bool Switches::*which, bool on);
+
+    // The letter colours as palette indices: consonants and vowels.
+    int mitlautfarbe() const { return m_mitlautfarbe; }
+    int selbstlautfarbe() const { return m_selbstlautfarbe; }
     void setConsonantColour(int index);
     void setVowelColour(int index);
 
@@ -69,7 +73,7 @@ public:
     QList<Word> activeWords() const override { return m_store.activeWords(); }
     QColor background() const override { return m_background; }
     LetterColours letterColours() const override;
-    bool confirmationsOn() const override { return switchOn(Switch::Confirmations); }
+    bool confirmationsOn() const override { return m_switches.confirmations; }
     QString playerName() const override { return m_name; }
     void appendUsage(Activity activity, const QString &line) override { m_usage.append(activity, line); }
     Messages &messages() override { return m_messages; }
@@ -102,7 +106,11 @@ private:
     PictureFolder m_folder;
     QString m_settingsPath;
     WordStore m_store;
-    std::array<bool, 4> m_switches{true, false, false, true};
+    // The letter colours and switches start with their defaults in every run, before the
+    // settings are read.
+    Switches m_switches;
+    int m_mitlautfarbe = Settings().consonantColor;
+    int m_selbstlautfarbe = Settings().vowelColor;
     std::array<int, 3> m_rgb{0, 0, 0};
     QColor m_background = Qt::black; // until the settings or the colour panel apply one
     QString m_name = QStringLiteral("Freund");

@@ -4,7 +4,6 @@
 // drawn on the word strip.
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
-#include "core/globals.h"
 #include "core/palette.h"
 #include "core/twips.h"
 #include "exercises/form2.h"

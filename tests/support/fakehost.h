@@ -5,6 +5,7 @@
 #include "pictures/folder.h"
 #include "support/fakemessages.h"
 #include "support/manualclock.h"
+#include "support/words.h"
 
 #include <QColor>
 #include <QStringList>
@@ -17,7 +18,7 @@ namespace wortilo::test {
 class FakeHost : public Host
 {
 public:
-    QList<Word> activeWords() const override { return Word::fromEntries(entries); }
+    QList<Word> activeWords() const override { return wordsOf(entries); }
     QColor background() const override { return backgroundColor; }
     LetterColours letterColours() const override { return colours; }
     bool confirmationsOn() const override { return confirmations; }
