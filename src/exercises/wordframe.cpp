@@ -6,14 +6,14 @@
 
 namespace wortilo {
 
-WordFrame::WordFrame(Host &host, StripStyle style, int refillBelow)
-    : m_host(host), m_style(style), m_refillBelow(refillBelow)
+WordFrame::WordFrame(ActivityContext &context, StripStyle style, int refillBelow)
+    : m_context(context), m_style(style), m_refillBelow(refillBelow)
 {
 }
 
 void WordFrame::wortstapel()
 {
-    m_deck = m_host.activeWords();
+    m_deck = m_context.activeWords();
     if (m_nounsOnly)
         m_deck.removeIf([](const Word &word) { return !word.hasNoun(); });
 }
@@ -22,7 +22,7 @@ Word WordFrame::drawWord()
 {
     if (m_deck.size() < m_refillBelow)
         wortstapel();
-    m_word = m_deck.isEmpty() ? Word() : m_deck.takeAt(m_host.random().index(int(m_deck.size())));
+    m_word = m_deck.isEmpty() ? Word() : m_deck.takeAt(m_context.random().index(int(m_deck.size())));
     return m_word;
 }
 
@@ -38,7 +38,7 @@ void WordFrame::neueswort()
 
 void WordFrame::showPicture(const Word &word)
 {
-    m_loader = Picture::load(m_host.pictureFolder().resolve(word.entry()));
+    m_loader = Picture::load(m_context.pictureFolder().resolve(word.entry()));
     m_landscape = Picture();
     m_portrait = Picture();
     // The loader's natural size in twips (bildbreite × bildhoehe) decides the frame. A picture
@@ -94,7 +94,7 @@ void WordFrame::showOnStrip(const QString &word)
     m_stripText = word;
     m_strip.clear();
     if (!word.isEmpty()) {
-        const LetterColours colours = m_host.letterColours();
+        const LetterColours colours = m_context.letterColours();
         m_strip = m_style == StripStyle::Spaced ? spacedGlyphs(word, colours) : compactGlyphs(word, colours);
     }
     Q_EMIT stripChanged();

@@ -149,10 +149,4 @@ void Session::confirmName(const QString &name)
     Q_EMIT nameChanged(m_name);
 }
 
-void Session::returnToMenu()
-{
-    if (!m_quitting)
-        Q_EMIT menuRequested();
-}
-
 } // namespace wortilo

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "core/host.h"
+#include "core/activitycontext.h"
 #include "core/random.h"
 #include "pictures/folder.h"
 #include "usage/usagelog.h"
@@ -13,9 +13,9 @@ namespace wortilo {
 
 // The program's state for one run, without widgets: the word store with its letter selection and
 // filter, the settings kept in WORTILO.INI, the player's name and the usage log. The main window,
-// its panels and the usage view show it and change it through it; the activities read it as
-// their Host.
-class Session : public QObject, public Host
+// its panels and the usage view show it and change it through it; the activities work with it
+// as their context.
+class Session : public QObject, public ActivityContext
 {
     Q_OBJECT
 public:
@@ -67,9 +67,11 @@ public:
     UsageLog &usage() { return m_usage; }
     const UsageLog &usage() const { return m_usage; }
 
+    // The program is ending: windows that close from now on hand no control back.
     void setQuitting() { m_quitting = true; }
+    bool quitting() const { return m_quitting; }
 
-    // Host
+    // ActivityContext
     QList<Word> activeWords() const override { return m_store.activeWords(); }
     QColor background() const override { return m_background; }
     LetterColours letterColours() const override;
@@ -80,8 +82,6 @@ public:
     const PictureFolder &pictureFolder() const override { return m_folder; }
     Random &random() override { return m_random; }
     Clock &clock() override { return m_clock; }
-    void returnToMenu() override;
-    bool quitting() const override { return m_quitting; }
 
 Q_SIGNALS:
     void switchesChanged();
@@ -94,8 +94,6 @@ Q_SIGNALS:
     void wordsChanged();
     void filterChanged(bool on);
     void nameChanged(const QString &name);
-    // An activity was left: the main window shows itself again.
-    void menuRequested();
 
 private:
     void iniload();

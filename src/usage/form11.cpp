@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form11.h"
 
-#include "core/host.h"
+#include "core/activitycontext.h"
 #include "usagelog.h"
 #include "widgets/fonts.h"
 #include "core/twips.h"
@@ -37,8 +37,9 @@ void setColours(QWidget *w, QPalette::ColorRole background, const QColor &backCo
 
 } // namespace
 
-Form11::Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *parent)
-    : ActivityWindow(host, parent), m_log(log)
+Form11::Form11(ActivityContext &context, Navigation &navigation, UsageLog &log, const Headings &headings,
+               QWidget *parent)
+    : ActivityWindow(context, navigation, parent), m_log(log)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("ortilo (Benutzereingaben)"));
@@ -104,7 +105,7 @@ Form11::Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *par
 void Form11::activate()
 {
     centre();
-    m_label1->setText(host().playerName());
+    m_label1->setText(context().playerName());
 }
 
 QListWidget *Form11::list(Activity activity) const
@@ -127,7 +128,7 @@ QStringList Form11::lines(Activity activity) const
 void Form11::closeEvent(QCloseEvent *event)
 {
     // The view is discarded with its lines: the next line starts a fresh one.
-    if (!host().quitting())
+    if (!quitting())
         m_log.clear();
     ActivityWindow::closeEvent(event);
 }

@@ -53,7 +53,9 @@ struct Fixture {
         session = std::make_unique<Session>(messages, dir.path(), clock);
         ActivityTable table = activityTable();
         for (ActivityRow &row : table)
-            row.create = [](Host &host) -> ActivityWindow * { return new DummyActivity(host); };
+            row.create = [](ActivityContext &context, Navigation &navigation) -> ActivityWindow * {
+                return new DummyActivity(context, navigation);
+            };
         menu = std::make_unique<Form1>(*session, table);
     }
     QString iniPath() const { return dir.filePath(QStringLiteral("WORTILO.INI")); }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The usage view: the log's lines land in their activity's list in the order appended, survive
 // "Abbruch ..." and are emptied when the view is closed by its close box.
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 #include "usage/form11.h"
 #include "usage/usagelog.h"
 
@@ -13,7 +13,7 @@
 #include <QTest>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 
 namespace {
 
@@ -44,10 +44,10 @@ private Q_SLOTS:
     // under the heading they were given; a cleared log empties every list.
     void showsTheLog()
     {
-        FakeHost host;
+        FakeContext host;
         UsageLog log;
         log.append(Activity::Lesen, QStringLiteral("Zebra"));
-        Form11 w(host, log, headings());
+        Form11 w(host, host, log, headings());
         log.append(Activity::Lesen, QStringLiteral("Öl"));
         log.append(Activity::Galgen, QStringLiteral("Straße"));
         QCOMPARE(shownLines(w, 1), (QStringList{"Zebra", "Öl"}));
@@ -70,9 +70,9 @@ private Q_SLOTS:
     // Each opening centres the view and shows the player's name as typed, markup included.
     void activationShowsNameAndCentres()
     {
-        FakeHost host;
+        FakeContext host;
         UsageLog log;
-        Form11 w(host, log, headings());
+        Form11 w(host, host, log, headings());
         auto *label1 = w.findChild<QLabel *>(QStringLiteral("Label1"));
         for (const QString &name : {QStringLiteral("Freund"), QStringLiteral("<b>Jürgen</b>")}) {
             host.name = name;
@@ -107,10 +107,10 @@ private Q_SLOTS:
         QFETCH(int, linesAfter);
         QFETCH(int, returns);
         QFETCH(bool, discarded);
-        FakeHost host;
+        FakeContext host;
         UsageLog log;
         log.append(Activity::Diktat, QStringLiteral("Haus"));
-        QPointer<Form11> w = new Form11(host, log, headings());
+        QPointer<Form11> w = new Form11(host, host, log, headings());
         w->show();
         w->activate();
         host.isQuitting = quitting;

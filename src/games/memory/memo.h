@@ -22,7 +22,7 @@ public:
     static inline const QColor kCardColour = QColor(224, 224, 224);
     static inline const QColor kBarColour = QColor(128, 128, 255);
 
-    explicit Memo(Host &host, QWidget *parent = nullptr);
+    explicit Memo(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 
     // The background colour from the colour panel, then a new game.
     void activate() override;
