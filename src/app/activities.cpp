@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "activities.h"
 
+#include "core/messages.h"
 #include "exercises/choicewindow.h"
 #include "exercises/form10.h"
 #include "exercises/form2.h"
@@ -16,11 +17,23 @@
 namespace wortilo {
 
 namespace {
-template <class Window> ActivityWindow *create(Host &host)
+template <class Window> ActivityWindow *create(ActivityContext &context, Navigation &navigation)
 {
-    return new Window(host);
+    return new Window(context, navigation);
 }
+
+const QString kTooFewText = QStringLiteral("Es sind zu wenig Wörter vorhanden,") + kCr
+                            + QStringLiteral("bitte die Filterauswahl kontrollieren!") + kCr;
 } // namespace
+
+std::optional<MessageText> ActivityRow::refusal(qsizetype activeWords) const
+{
+    if (activeWords >= minimum)
+        return std::nullopt;
+    if (gate == Gate::NoWords)
+        return MessageText{kNoWordsCaption, kNoWordsText};
+    return MessageText{QStringLiteral("Zeichjagd"), kTooFewText};
+}
 
 const ActivityTable &activityTable()
 {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "colourpanel.h"
 
-#include "core/globals.h"
 #include "core/palette.h"
 #include "core/twips.h"
 #include "session/session.h"

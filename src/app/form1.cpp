@@ -95,7 +95,6 @@ Form1::Form1(Session &session, const ActivityTable &activities, QWidget *parent)
     buildMenu();
     // The panels are hidden at start-up and made when they are first shown (panel()).
 
-    connect(&session, &Session::menuRequested, this, &Form1::backToMenu);
     connect(&session, &Session::wordsChanged, this, &Form1::showWordCount);
     connect(&session, &Session::nameChanged, m_nameLabel, &QLabel::setText);
     connect(&session, &Session::filterChanged, this, [this](bool on) {
@@ -178,21 +177,21 @@ void Form1::buildMenu()
         {QStringLiteral("Command21"), QStringLiteral("Optionen"), 120, 5880, [this] { togglePanel(Panel::Options); }},
         {QStringLiteral("Command4"), QStringLiteral("Farben"), 1920, 4200,
          [this] {
-             if (!m_session.switchOn(Session::Switch::ColourSettings))
+             if (!m_session.switches().colourSettings)
                  return abgeschaltet();
              if (togglePanel(Panel::Colours))
                  m_session.farbprobe();
          }},
         {QStringLiteral("Command8"), QStringLiteral("Laute"), 1920, 5040,
          [this] {
-             if (!m_session.switchOn(Session::Switch::LetterFilter))
+             if (!m_session.switches().letterFilter)
                  return abgeschaltet();
              if (togglePanel(Panel::Letters))
                  m_filterBox->setChecked(false);
          }},
         {QStringLiteral("Command9"), QStringLiteral("Name"), 1920, 5880,
          [this] {
-             if (!m_session.switchOn(Session::Switch::NameEntry))
+             if (!m_session.switches().nameEntry)
                  return abgeschaltet();
              if (togglePanel(Panel::Name)) {
                  m_filterBox->setChecked(false);
@@ -296,21 +295,15 @@ void Form1::abgeschaltet()
 
 void Form1::open(const ActivityRow &row)
 {
-    if (m_session.activeWords().size() < row.minimum) {
-        if (row.gate == Gate::NoWords)
-            m_session.messages().ok(kNoWordsCaption, kNoWordsText);
-        else
-            m_session.messages().ok(QStringLiteral("Zeichjagd"), QStringLiteral("Es sind zu wenig Wörter vorhanden,")
-                                                                     + kCr
-                                                                     + QStringLiteral("bitte die Filterauswahl kontrollieren!")
-                                                                     + kCr);
+    if (const std::optional<MessageText> refusal = row.refusal(m_session.activeWords().size())) {
+        m_session.messages().ok(refusal->caption, refusal->text);
         return;
     }
     if (row.hidesPanels)
         tafelnweg();
     QPointer<ActivityWindow> &window = m_windows[std::size_t(row.activity)];
     if (!window)
-        window = row.create(m_session);
+        window = row.create(m_session, *this);
     showWindow(window);
 }
 
@@ -320,7 +313,7 @@ void Form1::openUsageView()
         Form11::Headings headings;
         for (const ActivityRow &row : m_activities)
             headings[std::size_t(row.activity)] = QString::fromUtf8(row.heading);
-        m_usageView = new Form11(m_session, m_session.usage(), headings);
+        m_usageView = new Form11(m_session, *this, m_session.usage(), headings);
     }
     showWindow(m_usageView);
 }
@@ -332,6 +325,17 @@ void Form1::showWindow(ActivityWindow *window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void Form1::returnToMenu()
+{
+    if (!m_session.quitting())
+        backToMenu();
+}
+
+bool Form1::quitting() const
+{
+    return m_session.quitting();
 }
 
 void Form1::backToMenu()

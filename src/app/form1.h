@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include "activities.h"
+#include "widgets/navigation.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,8 +17,9 @@ class Form11;
 class Session;
 
 // Form1: the main window. It shows the session (name, word count, "Filter"), opens the
-// activities from its menu and the settings panels, and ends the program.
-class Form1 : public QWidget
+// activities from its menu and the settings panels, and ends the program. The activity windows
+// hand control back to it.
+class Form1 : public QWidget, private Navigation
 {
     Q_OBJECT
 public:
@@ -44,6 +46,9 @@ private:
     void open(const ActivityRow &row);
     void openUsageView();
     void showWindow(ActivityWindow *window);
+    // Navigation
+    void returnToMenu() override;
+    bool quitting() const override;
     void backToMenu();
     void quitWithConfirmation();
     // Writes the settings file; when that fails, says so (the program ends all the same).

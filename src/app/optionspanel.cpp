@@ -17,17 +17,16 @@ OptionsPanel::OptionsPanel(Session &session, QWidget *parent) : QFrame(parent), 
     fillBackground(this, QColor(128, 255, 255));
     addShape(this, QStringLiteral("Shape4"), QRect(60, 60, 3975, 2175), Qt::transparent, QColor(0, 0, 128));
 
-    using S = Session::Switch;
     const struct {
         const char *name;
         const char *text;
         int top;
-        S which;
+        bool Switches::*which;
     } switches[] = {
-        {"Check2", "Bestätigungen aktivieren", 360, S::Confirmations},
-        {"Check3", "Farbeinstellungen aktivieren", 840, S::ColourSettings},
-        {"Check5", "Namenseingabe aktivieren", 1320, S::NameEntry},
-        {"Check4", "Wortfilterauswahl aktivieren", 1800, S::LetterFilter},
+        {"Check2", "Bestätigungen aktivieren", 360, &Switches::confirmations},
+        {"Check3", "Farbeinstellungen aktivieren", 840, &Switches::colourSettings},
+        {"Check5", "Namenseingabe aktivieren", 1320, &Switches::nameEntry},
+        {"Check4", "Wortfilterauswahl aktivieren", 1800, &Switches::letterFilter},
     };
     for (const auto &s : switches) {
         auto *box = new QCheckBox(QString::fromUtf8(s.text), this);
@@ -49,7 +48,7 @@ OptionsPanel::OptionsPanel(Session &session, QWidget *parent) : QFrame(parent), 
 void OptionsPanel::showSwitches()
 {
     for (const auto &[box, which] : m_boxes)
-        box->setChecked(m_session.switchOn(which));
+        box->setChecked(m_session.switches().*which);
 }
 
 } // namespace wortilo

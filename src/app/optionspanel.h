@@ -24,7 +24,7 @@ private:
     void showSwitches();
 
     Session &m_session;
-    QList<std::pair<QCheckBox *, Session::Switch>> m_boxes;
+    QList<std::pair<QCheckBox *, bool Switches::*>> m_boxes;
 };
 
 } // namespace wortilo

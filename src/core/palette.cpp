@@ -20,10 +20,4 @@ QColor paletteColor(int index)
     return QColor(kRgb[std::clamp(index, 0, kPaletteSize - 1)]);
 }
 
-int paletteIndexOf(const QColor &color)
-{
-    const auto it = std::find(kRgb.begin(), kRgb.end(), color.rgb());
-    return it == kRgb.end() ? -1 : int(it - kRgb.begin());
-}
-
 } // namespace wortilo

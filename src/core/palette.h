@@ -10,7 +10,4 @@ inline constexpr int kPaletteSize = 16;
 // Colour of palette index i; indices outside 0..15 are clamped to the nearest valid one.
 QColor paletteColor(int index);
 
-// Palette index of a colour, or -1 when the colour is not one of the sixteen.
-int paletteIndexOf(const QColor &color);
-
 } // namespace wortilo

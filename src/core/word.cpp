@@ -105,13 +105,4 @@ size_t qHash(const Word &word, size_t seed)
     return h;
 }
 
-QList<Word> Word::fromEntries(const QStringList &entries)
-{
-    QList<Word> words;
-    words.reserve(entries.size());
-    for (const QString &entry : entries)
-        words.append(fromEntry(entry));
-    return words;
-}
-
 } // namespace wortilo

@@ -36,8 +36,6 @@ public:
     static NameVerdict judge(const QString &fileName, const QString &letters);
     // The word of an entry as the word list holds it (in any case).
     static Word fromEntry(const QString &entry);
-    // Words of several entries, in order.
-    static QList<Word> fromEntries(const QStringList &entries);
 
     QString entry() const;
     // Empty when the entry does not start with an article.

@@ -5,8 +5,8 @@
 
 namespace wortilo {
 
-ArticleExercise::ArticleExercise(Host &host, Activity activity, const QString &wrongText)
-    : WordFrame(host, StripStyle::Spaced), m_activity(activity), m_wrongText(wrongText)
+ArticleExercise::ArticleExercise(ActivityContext &context, Activity activity, const QString &wrongText)
+    : WordFrame(context, StripStyle::Spaced), m_activity(activity), m_wrongText(wrongText)
 {
 }
 
@@ -25,20 +25,20 @@ ArticleExercise::Result ArticleExercise::check(const QString &article)
 
 void ArticleExercise::richtig()
 {
-    host().appendUsage(m_activity, currentWord().noun());
-    if (host().confirmationsOn())
-        host().messages().ok(kRightCaption, kRightText + kCr + kCr);
+    context().appendUsage(m_activity, currentWord().noun());
+    if (context().confirmationsOn())
+        context().messages().ok(kRightCaption, kRightText + kCr + kCr);
     presentNewWord();
 }
 
 void ArticleExercise::falsch()
 {
-    host().messages().ok(kWrongCaption, m_wrongText + kCr + kCr);
+    context().messages().ok(kWrongCaption, m_wrongText + kCr + kCr);
 }
 
-ArticleChoice::ArticleChoice(Host &host) : ArticleExercise(host, Activity::Begleiter, kWrongText) {}
+ArticleChoice::ArticleChoice(ActivityContext &context) : ArticleExercise(context, Activity::Begleiter, kWrongText) {}
 
-Completion::Completion(Host &host) : ArticleExercise(host, Activity::Ergaenzen, kWrongText) {}
+Completion::Completion(ActivityContext &context) : ArticleExercise(context, Activity::Ergaenzen, kWrongText) {}
 
 QString Completion::articleFor(const QString &indefinite)
 {

@@ -25,7 +25,7 @@ public:
     void falsch();
 
 protected:
-    ArticleExercise(Host &host, Activity activity, const QString &wrongText);
+    ArticleExercise(ActivityContext &context, Activity activity, const QString &wrongText);
 
 private:
     Activity m_activity;
@@ -38,7 +38,7 @@ class ArticleChoice : public ArticleExercise
     Q_OBJECT
 public:
     static inline const QString kWrongText = QStringLiteral("Das stimmt leider nicht, überlege nochmal!");
-    explicit ArticleChoice(Host &host);
+    explicit ArticleChoice(ActivityContext &context);
 };
 
 // The logic of the completion ("Ergänzen"): "Ich sehe" ein, eine or einen.
@@ -47,7 +47,7 @@ class Completion : public ArticleExercise
     Q_OBJECT
 public:
     static inline const QString kWrongText = QStringLiteral("Das stimmt leider nicht!");
-    explicit Completion(Host &host);
+    explicit Completion(ActivityContext &context);
 
     // The definite article for which an indefinite one is right: ein → das, eine → die,
     // einen → der.

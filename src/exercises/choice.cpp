@@ -8,8 +8,9 @@
 
 namespace wortilo {
 
-ChoiceExercise::ChoiceExercise(Host &host, Activity activity, const QString &rightText, bool alwaysConfirm)
-    : WordFrame(host, StripStyle::Spaced, kRefillBelow), m_activity(activity), m_rightText(rightText),
+ChoiceExercise::ChoiceExercise(ActivityContext &context, Activity activity, const QString &rightText,
+                               bool alwaysConfirm)
+    : WordFrame(context, StripStyle::Spaced, kRefillBelow), m_activity(activity), m_rightText(rightText),
       m_alwaysConfirm(alwaysConfirm)
 {
 }
@@ -66,14 +67,14 @@ ChoiceExercise::Result ChoiceExercise::choose()
     if (!isRight(m_offered.at(m_selected)))
         return Result::Wrong;
     const BusyScope busy(*this);
-    host().appendUsage(m_activity, currentWord().noun());
-    if (m_alwaysConfirm || host().confirmationsOn())
-        host().messages().ok(kRightCaption, m_rightText + kCr + kCr);
+    context().appendUsage(m_activity, currentWord().noun());
+    if (m_alwaysConfirm || context().confirmationsOn())
+        context().messages().ok(kRightCaption, m_rightText + kCr + kCr);
     presentNewWord();
     return Result::Right;
 }
 
-WordChoice::WordChoice(Host &host) : ChoiceExercise(host, Activity::Wortwahl, kRightText, true) {}
+WordChoice::WordChoice(ActivityContext &context) : ChoiceExercise(context, Activity::Wortwahl, kRightText, true) {}
 
 void WordChoice::presentNewWord()
 {
@@ -103,7 +104,10 @@ void WordChoice::showSelected()
     showOnStrip(selected() < 0 ? QString() : offered().at(selected()).noun());
 }
 
-PictureChoice::PictureChoice(Host &host) : ChoiceExercise(host, Activity::Bildwahl, kRightText, false) {}
+PictureChoice::PictureChoice(ActivityContext &context)
+    : ChoiceExercise(context, Activity::Bildwahl, kRightText, false)
+{
+}
 
 void PictureChoice::presentNewWord()
 {

@@ -37,7 +37,7 @@ public:
     Result choose();
 
 protected:
-    ChoiceExercise(Host &host, Activity activity, const QString &rightText, bool alwaysConfirm);
+    ChoiceExercise(ActivityContext &context, Activity activity, const QString &rightText, bool alwaysConfirm);
 
     // Offers the current word and the others from the deck, sorted, and shows the first.
     void offer();
@@ -67,7 +67,7 @@ class WordChoice : public ChoiceExercise
 public:
     static inline const QString kRightText = QStringLiteral("Das Wort ist richtig, weiter nun!");
 
-    explicit WordChoice(Host &host);
+    explicit WordChoice(ActivityContext &context);
 
     // A new task: neueswort, then ohneartikel.
     void presentNewWord() override;
@@ -93,7 +93,7 @@ class PictureChoice : public ChoiceExercise
 public:
     static inline const QString kRightText = QStringLiteral("Das Bild ist richtig, weiter nun!");
 
-    explicit PictureChoice(Host &host);
+    explicit PictureChoice(ActivityContext &context);
 
     // A new task: neueaufgabe, then aufgabezeigen.
     void presentNewWord() override;

@@ -17,10 +17,11 @@ const QColor kGreen(0, 192, 0);
 const QColor kGrey(224, 224, 224);
 } // namespace
 
-ChoiceWindow::ChoiceWindow(Host &host, std::unique_ptr<ChoiceExercise> exercise, const QString &caption,
-                           const FrameLayout &layout, const QString &instruction, QPoint instructionPlace,
-                           QPoint panelPlace, const QString &offer, QWidget *parent)
-    : ExerciseWindow(host, std::move(exercise), caption, layout, parent)
+ChoiceWindow::ChoiceWindow(ActivityContext &context, Navigation &navigation,
+                           std::unique_ptr<ChoiceExercise> exercise, const QString &caption, const FrameLayout &layout,
+                           const QString &instruction, QPoint instructionPlace, QPoint panelPlace, const QString &offer,
+                           QWidget *parent)
+    : ExerciseWindow(context, navigation, std::move(exercise), caption, layout, parent)
 {
     // Here they leaf through the offers of one task.
     previousButton()->setAccessibleName(QStringLiteral("Vorheriges ") + offer);
@@ -72,8 +73,8 @@ FrameLayout choiceLayout(QSize client, int up)
 }
 } // namespace
 
-Form5::Form5(Host &host, QWidget *parent)
-    : ChoiceWindow(host, std::make_unique<WordChoice>(host), QStringLiteral("ortilo (Wortwahl)"),
+Form5::Form5(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : ChoiceWindow(context, navigation, std::make_unique<WordChoice>(context), QStringLiteral("ortilo (Wortwahl)"),
                    choiceLayout(QSize(10800, 7560), 0),
                    QStringLiteral("Suche zum Bild das passende Wort und klicke es an."), QPoint(240, 1800),
                    QPoint(8280, 1800), QStringLiteral("Wort"), parent)
@@ -81,8 +82,8 @@ Form5::Form5(Host &host, QWidget *parent)
     connect(strip(), &DrawingSurface::clicked, this, [this] { choice().choose(); });
 }
 
-Form6::Form6(Host &host, QWidget *parent)
-    : ChoiceWindow(host, std::make_unique<PictureChoice>(host), QStringLiteral("ortilo (Bildwahl)"),
+Form6::Form6(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : ChoiceWindow(context, navigation, std::make_unique<PictureChoice>(context), QStringLiteral("ortilo (Bildwahl)"),
                    choiceLayout(QSize(10815, 7470), 120),
                    QStringLiteral("Suche zum Wort das passende Bild und klicke es an."), QPoint(120, 1680),
                    QPoint(8400, 1680), QStringLiteral("Bild"), parent)

@@ -21,9 +21,9 @@ public:
 protected:
     // The instruction at its place, the panel with the count and the slider at its place; the
     // offers are words or pictures ("Wort", "Bild"), which "<<" and ">>" are named after.
-    ChoiceWindow(Host &host, std::unique_ptr<ChoiceExercise> exercise, const QString &caption,
-                 const FrameLayout &layout, const QString &instruction, QPoint instructionPlace, QPoint panelPlace,
-                 const QString &offer, QWidget *parent);
+    ChoiceWindow(ActivityContext &context, Navigation &navigation, std::unique_ptr<ChoiceExercise> exercise,
+                 const QString &caption, const FrameLayout &layout, const QString &instruction, QPoint instructionPlace,
+                 QPoint panelPlace, const QString &offer, QWidget *parent);
 
     void previousClicked() override;
     void nextClicked() override;
@@ -39,7 +39,7 @@ class Form5 : public ChoiceWindow
 {
     Q_OBJECT
 public:
-    explicit Form5(Host &host, QWidget *parent = nullptr);
+    explicit Form5(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 };
 
 // Form6: the picture choice window ("Bildwahl"), the child finds the picture of the noun on the
@@ -48,7 +48,7 @@ class Form6 : public ChoiceWindow
 {
     Q_OBJECT
 public:
-    explicit Form6(Host &host, QWidget *parent = nullptr);
+    explicit Form6(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 };
 
 } // namespace wortilo

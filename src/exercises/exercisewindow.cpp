@@ -20,9 +20,9 @@ QRect pixels(const QRect &t)
 }
 } // namespace
 
-ExerciseWindow::ExerciseWindow(Host &host, std::unique_ptr<WordFrame> frame, const QString &caption,
-                               const FrameLayout &layout, QWidget *parent)
-    : ActivityWindow(host, parent), m_frame(std::move(frame))
+ExerciseWindow::ExerciseWindow(ActivityContext &context, Navigation &navigation, std::unique_ptr<WordFrame> frame,
+                               const QString &caption, const FrameLayout &layout, QWidget *parent)
+    : ActivityWindow(context, navigation, parent), m_frame(std::move(frame))
 {
     setWindowTitle(caption);
     setClientSizeTwips(layout.client.width(), layout.client.height(), layout.resizable);
@@ -83,7 +83,7 @@ QLabel *ExerciseWindow::addLabel(const QString &name, const QString &text, const
 void ExerciseWindow::activate()
 {
     centre();
-    m_strip->setBackgroundColor(host().background());
+    m_strip->setBackgroundColor(context().background());
     m_frame->presentNewWord();
     if (!m_frame->hasWord())
         refuseWithoutWords();

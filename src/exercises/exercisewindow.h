@@ -52,8 +52,8 @@ public:
     QPushButton *nextButton() const { return m_next; }
 
 protected:
-    ExerciseWindow(Host &host, std::unique_ptr<WordFrame> frame, const QString &caption, const FrameLayout &layout,
-                   QWidget *parent);
+    ExerciseWindow(ActivityContext &context, Navigation &navigation, std::unique_ptr<WordFrame> frame,
+                   const QString &caption, const FrameLayout &layout, QWidget *parent);
 
     // "<<" and ">>": a new word, when there is any word to draw at all and no answer is being
     // handled.

@@ -3,8 +3,8 @@
 
 namespace wortilo {
 
-Form10::Form10(Host &host, QWidget *parent)
-    : TypingWindow(host, std::make_unique<Dictation>(host), QStringLiteral("ortilo (Diktat)"),
+Form10::Form10(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : TypingWindow(context, navigation, std::make_unique<Dictation>(context), QStringLiteral("ortilo (Diktat)"),
                    typingLayout(QSize(10815, 8640), QPoint(5400, 840), QPoint(6120, 120)), parent)
 {
     setInstruction(addLabel(QStringLiteral("Label2"), QStringLiteral("Lies das Wort und schreibe es auswendig."),

@@ -11,7 +11,7 @@ class Form10 : public TypingWindow
 {
     Q_OBJECT
 public:
-    explicit Form10(Host &host, QWidget *parent = nullptr);
+    explicit Form10(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 
     Dictation &dictation() const;
 };

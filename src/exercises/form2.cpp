@@ -17,8 +17,9 @@ FrameLayout readingLayout()
 }
 } // namespace
 
-Form2::Form2(Host &host, QWidget *parent)
-    : ExerciseWindow(host, std::make_unique<Reading>(host), QStringLiteral("ortilo (Lesen)"), readingLayout(), parent)
+Form2::Form2(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : ExerciseWindow(context, navigation, std::make_unique<Reading>(context), QStringLiteral("ortilo (Lesen)"),
+                     readingLayout(), parent)
 {
 }
 

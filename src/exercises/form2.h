@@ -11,7 +11,7 @@ class Form2 : public ExerciseWindow
 {
     Q_OBJECT
 public:
-    explicit Form2(Host &host, QWidget *parent = nullptr);
+    explicit Form2(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 
     Reading &reading() const;
 };

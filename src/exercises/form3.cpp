@@ -18,9 +18,9 @@ FrameLayout articleLayout()
 }
 } // namespace
 
-Form3::Form3(Host &host, QWidget *parent)
-    : ExerciseWindow(host, std::make_unique<ArticleChoice>(host), QStringLiteral("ortilo (Begleiter)"),
-                     articleLayout(), parent)
+Form3::Form3(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : ExerciseWindow(context, navigation, std::make_unique<ArticleChoice>(context),
+                     QStringLiteral("ortilo (Begleiter)"), articleLayout(), parent)
 {
     const struct {
         const char *name;

@@ -11,7 +11,7 @@ class Form3 : public ExerciseWindow
 {
     Q_OBJECT
 public:
-    explicit Form3(Host &host, QWidget *parent = nullptr);
+    explicit Form3(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 
     ArticleChoice &articleChoice() const;
 

@@ -22,8 +22,8 @@ FrameLayout completionLayout()
 }
 } // namespace
 
-Form4::Form4(Host &host, QWidget *parent)
-    : ExerciseWindow(host, std::make_unique<Completion>(host), QStringLiteral("ortilo (Ergänzung)"),
+Form4::Form4(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : ExerciseWindow(context, navigation, std::make_unique<Completion>(context), QStringLiteral("ortilo (Ergänzung)"),
                      completionLayout(), parent)
 {
     setFont(verdana(24, true));

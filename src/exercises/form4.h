@@ -13,7 +13,7 @@ class Form4 : public ExerciseWindow
 {
     Q_OBJECT
 public:
-    explicit Form4(Host &host, QWidget *parent = nullptr);
+    explicit Form4(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 
     Completion &completion() const;
 

@@ -23,8 +23,8 @@ void fitCaption(QRadioButton *option)
 }
 } // namespace
 
-Form9::Form9(Host &host, QWidget *parent)
-    : TypingWindow(host, std::make_unique<Copying>(host), QStringLiteral("ortilo (Abschrift)"),
+Form9::Form9(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : TypingWindow(context, navigation, std::make_unique<Copying>(context), QStringLiteral("ortilo (Abschrift)"),
                    typingLayout(QSize(10830, 8655), QPoint(2760, 840), QPoint(3480, 120)), parent)
 {
     addLabel(QStringLiteral("Label2"), QStringLiteral("Schreibe das Wort bitte fehlerfrei ab."),

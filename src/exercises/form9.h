@@ -12,7 +12,7 @@ class Form9 : public TypingWindow
 {
     Q_OBJECT
 public:
-    explicit Form9(Host &host, QWidget *parent = nullptr);
+    explicit Form9(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 
     Copying &copying() const;
 };

@@ -3,10 +3,10 @@
 
 namespace wortilo {
 
-Reading::Reading(Host &host) : WordFrame(host, StripStyle::Spaced)
+Reading::Reading(ActivityContext &context) : WordFrame(context, StripStyle::Spaced)
 {
     connect(this, &WordFrame::wordPresented, this,
-            [this] { this->host().appendUsage(Activity::Lesen, currentWord().noun()); });
+            [this] { this->context().appendUsage(Activity::Lesen, currentWord().noun()); });
 }
 
 } // namespace wortilo

@@ -10,7 +10,7 @@ class Reading : public WordFrame
 {
     Q_OBJECT
 public:
-    explicit Reading(Host &host);
+    explicit Reading(ActivityContext &context);
 };
 
 } // namespace wortilo

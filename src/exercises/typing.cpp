@@ -5,8 +5,8 @@
 
 namespace wortilo {
 
-TypingExercise::TypingExercise(Host &host, Activity activity)
-    : WordFrame(host, StripStyle::Compact), m_activity(activity)
+TypingExercise::TypingExercise(ActivityContext &context, Activity activity)
+    : WordFrame(context, StripStyle::Compact), m_activity(activity)
 {
     // An empty noun could only be "typed" by emptying the field.
     setNounsOnly(true);
@@ -19,15 +19,15 @@ TypingExercise::Result TypingExercise::textChanged(const QString &text)
     const BusyScope busy(*this);
     const QString &word = currentWord().noun();
     if (text == word) {
-        host().appendUsage(m_activity, text);
-        if (host().confirmationsOn())
-            host().messages().ok(kRightCaption, kRightText + kCr + kCr);
+        context().appendUsage(m_activity, text);
+        if (context().confirmationsOn())
+            context().messages().ok(kRightCaption, kRightText + kCr + kCr);
         presentNewWord();
         return Result::Right;
     }
     if (isBeginning(text, word))
         return Result::Beginning;
-    host().messages().ok(kWrongCaption, kWrongText + kCr + kCr);
+    context().messages().ok(kWrongCaption, kWrongText + kCr + kCr);
     return Result::Wrong;
 }
 
@@ -41,7 +41,7 @@ void TypingExercise::setVisibility(bool pictures, bool strip, bool instruction)
     Q_EMIT visibilityChanged();
 }
 
-Copying::Copying(Host &host) : TypingExercise(host, Activity::Abschrift) {}
+Copying::Copying(ActivityContext &context) : TypingExercise(context, Activity::Abschrift) {}
 
 void Copying::setModel(Model model)
 {
@@ -49,7 +49,7 @@ void Copying::setModel(Model model)
     setVisibility(model != Model::Word, model != Model::Picture, true);
 }
 
-Dictation::Dictation(Host &host) : TypingExercise(host, Activity::Diktat) {}
+Dictation::Dictation(ActivityContext &context) : TypingExercise(context, Activity::Diktat) {}
 
 TypingExercise::Result Dictation::textChanged(const QString &text)
 {

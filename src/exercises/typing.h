@@ -37,7 +37,7 @@ Q_SIGNALS:
     void visibilityChanged();
 
 protected:
-    TypingExercise(Host &host, Activity activity);
+    TypingExercise(ActivityContext &context, Activity activity);
     void setVisibility(bool pictures, bool strip, bool instruction);
 
 private:
@@ -56,7 +56,7 @@ class Copying : public TypingExercise
 public:
     enum class Model { Picture, Word, Both };
 
-    explicit Copying(Host &host);
+    explicit Copying(ActivityContext &context);
 
     Model model() const { return m_model; }
     void setModel(Model model);
@@ -72,7 +72,7 @@ class Dictation : public TypingExercise
 {
     Q_OBJECT
 public:
-    explicit Dictation(Host &host);
+    explicit Dictation(ActivityContext &context);
 
     Result textChanged(const QString &text) override;
     void presentNewWord() override;

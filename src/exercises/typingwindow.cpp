@@ -26,9 +26,10 @@ FrameLayout TypingWindow::typingLayout(QSize client, QPoint image1, QPoint image
     return l;
 }
 
-TypingWindow::TypingWindow(Host &host, std::unique_ptr<TypingExercise> exercise, const QString &caption,
-                           const FrameLayout &layout, QWidget *parent)
-    : ExerciseWindow(host, std::move(exercise), caption, layout, parent)
+TypingWindow::TypingWindow(ActivityContext &context, Navigation &navigation,
+                           std::unique_ptr<TypingExercise> exercise, const QString &caption, const FrameLayout &layout,
+                           QWidget *parent)
+    : ExerciseWindow(context, navigation, std::move(exercise), caption, layout, parent)
 {
     // Leaving keeps the pictures; the next activation replaces them anyway.
     setKeepPicturesOnCancel(true);

@@ -23,8 +23,8 @@ protected:
     // the strip above the text field, the bar and its buttons below it.
     static FrameLayout typingLayout(QSize client, QPoint image1, QPoint image2);
 
-    TypingWindow(Host &host, std::unique_ptr<TypingExercise> exercise, const QString &caption,
-                 const FrameLayout &layout, QWidget *parent);
+    TypingWindow(ActivityContext &context, Navigation &navigation, std::unique_ptr<TypingExercise> exercise,
+                 const QString &caption, const FrameLayout &layout, QWidget *parent);
 
     // The instruction whose visibility the logic decides.
     void setInstruction(QLabel *instruction);

@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "wordframe.h"
 
-#include "core/globals.h"
 #include "core/random.h"
 #include "pictures/folder.h"
 
 namespace wortilo {
 
-WordFrame::WordFrame(Host &host, StripStyle style, int refillBelow)
-    : m_host(host), m_style(style), m_refillBelow(refillBelow)
+WordFrame::WordFrame(ActivityContext &context, StripStyle style, int refillBelow)
+    : m_context(context), m_style(style), m_refillBelow(refillBelow)
 {
 }
 
 void WordFrame::wortstapel()
 {
-    m_deck = m_host.activeWords();
+    m_deck = m_context.activeWords();
     if (m_nounsOnly)
         m_deck.removeIf([](const Word &word) { return !word.hasNoun(); });
 }
@@ -23,16 +22,14 @@ Word WordFrame::drawWord()
 {
     if (m_deck.size() < m_refillBelow)
         wortstapel();
-    m_word = m_deck.isEmpty() ? Word() : m_deck.takeAt(m_host.random().index(int(m_deck.size())));
+    m_word = m_deck.isEmpty() ? Word() : m_deck.takeAt(m_context.random().index(int(m_deck.size())));
     return m_word;
 }
 
 void WordFrame::neueswort()
 {
     if (drawWord().isNull()) {
-        // No active word: nothing to show, and no picture size to pass on.
-        bildbreite = 0;
-        bildhoehe = 0;
+        // No active word: nothing to show.
         clearPictures();
         return;
     }
@@ -41,15 +38,13 @@ void WordFrame::neueswort()
 
 void WordFrame::showPicture(const Word &word)
 {
-    m_loader = Picture::load(m_host.pictureFolder().resolve(word.entry()));
+    m_loader = Picture::load(m_context.pictureFolder().resolve(word.entry()));
     m_landscape = Picture();
     m_portrait = Picture();
-    const QSize size = m_loader.naturalSizeTwips();
-    bildbreite = size.width();
-    bildhoehe = size.height();
-    // A picture that cannot be loaded has the size 0 × 0 and so takes the landscape frame,
-    // which shows it as a placeholder.
-    if (bildbreite >= bildhoehe)
+    // The loader's natural size in twips (bildbreite × bildhoehe) decides the frame. A picture
+    // that cannot be loaded has the size 0 × 0 and so takes the landscape frame, which shows it
+    // as a placeholder.
+    if (m_loader.isLandscape())
         m_landscape = m_loader;
     else
         m_portrait = m_loader;
@@ -99,7 +94,7 @@ void WordFrame::showOnStrip(const QString &word)
     m_stripText = word;
     m_strip.clear();
     if (!word.isEmpty()) {
-        const LetterColours colours = m_host.letterColours();
+        const LetterColours colours = m_context.letterColours();
         m_strip = m_style == StripStyle::Spaced ? spacedGlyphs(word, colours) : compactGlyphs(word, colours);
     }
     Q_EMIT stripChanged();

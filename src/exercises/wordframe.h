@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "core/host.h"
+#include "core/activitycontext.h"
 #include "pictures/picture.h"
 
 #include <QList>
@@ -30,9 +30,9 @@ class WordFrame : public QObject
     Q_OBJECT
 public:
     // refillBelow: the deck is refilled before a draw when it holds fewer words than this.
-    WordFrame(Host &host, StripStyle style, int refillBelow = 1);
+    WordFrame(ActivityContext &context, StripStyle style, int refillBelow = 1);
 
-    Host &host() const { return m_host; }
+    ActivityContext &context() const { return m_context; }
     StripStyle style() const { return m_style; }
 
     // The deck: words not yet drawn in this pass, in the order of the active list.
@@ -108,7 +108,7 @@ protected:
     };
 
 private:
-    Host &m_host;
+    ActivityContext &m_context;
     StripStyle m_style;
     int m_refillBelow;
     bool m_nounsOnly = false;

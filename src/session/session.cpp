@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "session.h"
 
-#include "core/globals.h"
 #include "core/messages.h"
 
 namespace wortilo {
@@ -9,9 +8,6 @@ namespace wortilo {
 Session::Session(Messages &messages, const QString &folder, Clock &clock)
     : m_messages(messages), m_clock(clock), m_folder(folder)
 {
-    // The letter colours start with their defaults in every run, before the settings are read.
-    mitlautfarbe = 10;
-    selbstlautfarbe = 12;
 }
 
 bool Session::bildersuchen()
@@ -37,14 +33,12 @@ void Session::loadWords()
 void Session::iniload()
 {
     // Each line is applied as it is read; a bad line leaves it and the lines after it at their
-    // start values, and the preview and letters apply only when the whole file was read.
+    // values before the read, and the preview and letters apply only when the whole file was read.
     m_settingsPath = settingsFilePath(m_folder.path());
-    const SettingsRead read = readSettingsFile(m_settingsPath);
+    const SettingsRead read = readSettingsFile(m_settingsPath, settings());
     const Settings &v = read.values;
     const int good = read.goodLines;
-    const int switchValues[] = {v.confirmations, v.colourSettings, v.letterFilter, v.nameEntry};
-    for (int line = 1; line <= 4 && line <= good; ++line)
-        m_switches[std::size_t(line - 1)] = switchValues[line - 1] == 1;
+    m_switches = v.switches;
     Q_EMIT switchesChanged();
     if (good >= 5)
         setConsonantColour(v.consonantColor);
@@ -52,61 +46,58 @@ void Session::iniload()
         setVowelColour(v.vowelColor);
     // A scroll bar that changes shows its colour at once, as when it is moved by hand.
     const int rgb[] = {v.red, v.green, v.blue};
-    for (int line = 7; line <= 9 && line <= good; ++line)
-        if (m_rgb[std::size_t(line - 7)] != rgb[line - 7])
-            setBackgroundValue(line - 7, rgb[line - 7]);
+    for (int channel = 0; channel < 3; ++channel)
+        if (m_rgb[std::size_t(channel)] != rgb[channel])
+            setBackgroundValue(channel, rgb[channel]);
     if (good < kSettingsLineCount)
         return;
     farbprobe();
     m_store.selectLettersIn(v.letters);
 }
 
-bool Session::inisave()
+Settings Session::settings() const
 {
     Settings s;
-    s.confirmations = m_switches[0];
-    s.colourSettings = m_switches[1];
-    s.letterFilter = m_switches[2];
-    s.nameEntry = m_switches[3];
-    s.consonantColor = mitlautfarbe;
-    s.vowelColor = selbstlautfarbe;
+    s.switches = m_switches;
+    s.consonantColor = m_mitlautfarbe;
+    s.vowelColor = m_selbstlautfarbe;
     s.red = m_rgb[0];
     s.green = m_rgb[1];
     s.blue = m_rgb[2];
     s.letters = m_store.selectedLetters();
+    return s;
+}
+
+bool Session::inisave()
+{
     if (m_settingsPath.isEmpty())
         m_settingsPath = settingsFilePath(m_folder.path());
-    return writeSettingsFile(m_settingsPath, s);
+    return writeSettingsFile(m_settingsPath, settings());
 }
 
-bool Session::switchOn(Switch which) const
+void Session::setSwitch(bool Switches::*which, bool on)
 {
-    return m_switches[std::size_t(which)];
-}
-
-void Session::setSwitch(Switch which, bool on)
-{
-    if (m_switches[std::size_t(which)] == on)
+    if (m_switches.*which == on)
         return;
-    m_switches[std::size_t(which)] = on;
+    m_switches.*which = on;
     Q_EMIT switchesChanged();
 }
 
 void Session::setConsonantColour(int index)
 {
-    mitlautfarbe = index;
+    m_mitlautfarbe = index;
     Q_EMIT coloursChanged();
 }
 
 void Session::setVowelColour(int index)
 {
-    selbstlautfarbe = qint16(index);
+    m_selbstlautfarbe = index;
     Q_EMIT coloursChanged();
 }
 
 LetterColours Session::letterColours() const
 {
-    return {mitlautfarbe, selbstlautfarbe};
+    return {m_mitlautfarbe, m_selbstlautfarbe};
 }
 
 void Session::setBackgroundValue(int channel, int value)
@@ -156,12 +147,6 @@ void Session::confirmName(const QString &name)
     m_name = name;
     m_usage.clear();
     Q_EMIT nameChanged(m_name);
-}
-
-void Session::returnToMenu()
-{
-    if (!m_quitting)
-        Q_EMIT menuRequested();
 }
 
 } // namespace wortilo

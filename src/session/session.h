@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "core/host.h"
+#include "core/activitycontext.h"
 #include "core/random.h"
 #include "pictures/folder.h"
 #include "usage/usagelog.h"
@@ -13,15 +13,12 @@ namespace wortilo {
 
 // The program's state for one run, without widgets: the word store with its letter selection and
 // filter, the settings kept in WORTILO.INI, the player's name and the usage log. The main window,
-// its panels and the usage view show it and change it through it; the activities read it as
-// their Host.
-class Session : public QObject, public Host
+// its panels and the usage view show it and change it through it; the activities work with it
+// as their context.
+class Session : public QObject, public ActivityContext
 {
     Q_OBJECT
 public:
-    // The four switches of the options panel.
-    enum class Switch { Confirmations, ColourSettings, LetterFilter, NameEntry };
-
     Session(Messages &messages, const QString &folder, Clock &clock);
 
     // Start-up: looks for picture files and shows "Programmabbruch" when there is none (the
@@ -36,10 +33,17 @@ public:
 
     const WordStore &words() const { return m_store; }
 
-    bool switchOn(Switch which) const;
-    void setSwitch(Switch which, bool on);
+    // The values WORTILO.INI keeps, as they are now.
+    Settings settings() const;
 
-    // The letter colours (palette indices); they are kept in mitlautfarbe and selbstlautfarbe.
+    // The four switches of the options panel; one is named by its member
+    // (setSwitch(&Switches::nameEntry, false)).
+    const Switches &switches() const { return m_switches; }
+    void setSwitch(bool Switches::*which, bool on);
+
+    // The letter colours as palette indices: consonants and vowels.
+    int mitlautfarbe() const { return m_mitlautfarbe; }
+    int selbstlautfarbe() const { return m_selbstlautfarbe; }
     void setConsonantColour(int index);
     void setVowelColour(int index);
 
@@ -63,21 +67,21 @@ public:
     UsageLog &usage() { return m_usage; }
     const UsageLog &usage() const { return m_usage; }
 
+    // The program is ending: windows that close from now on hand no control back.
     void setQuitting() { m_quitting = true; }
+    bool quitting() const { return m_quitting; }
 
-    // Host
+    // ActivityContext
     QList<Word> activeWords() const override { return m_store.activeWords(); }
     QColor background() const override { return m_background; }
     LetterColours letterColours() const override;
-    bool confirmationsOn() const override { return switchOn(Switch::Confirmations); }
+    bool confirmationsOn() const override { return m_switches.confirmations; }
     QString playerName() const override { return m_name; }
     void appendUsage(Activity activity, const QString &line) override { m_usage.append(activity, line); }
     Messages &messages() override { return m_messages; }
     const PictureFolder &pictureFolder() const override { return m_folder; }
     Random &random() override { return m_random; }
     Clock &clock() override { return m_clock; }
-    void returnToMenu() override;
-    bool quitting() const override { return m_quitting; }
 
 Q_SIGNALS:
     void switchesChanged();
@@ -90,8 +94,6 @@ Q_SIGNALS:
     void wordsChanged();
     void filterChanged(bool on);
     void nameChanged(const QString &name);
-    // An activity was left: the main window shows itself again.
-    void menuRequested();
 
 private:
     void iniload();
@@ -102,7 +104,11 @@ private:
     PictureFolder m_folder;
     QString m_settingsPath;
     WordStore m_store;
-    std::array<bool, 4> m_switches{true, false, false, true};
+    // The letter colours and switches start with their defaults in every run, before the
+    // settings are read.
+    Switches m_switches;
+    int m_mitlautfarbe = Settings().consonantColor;
+    int m_selbstlautfarbe = Settings().vowelColor;
     std::array<int, 3> m_rgb{0, 0, 0};
     QColor m_background = Qt::black; // until the settings or the colour panel apply one
     QString m_name = QStringLiteral("Freund");

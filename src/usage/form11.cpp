@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form11.h"
 
-#include "core/host.h"
+#include "core/activitycontext.h"
 #include "usagelog.h"
 #include "usagesheet.h"
 #include "core/clock.h"
@@ -44,8 +44,9 @@ void setColours(QWidget *w, QPalette::ColorRole background, const QColor &backCo
 
 } // namespace
 
-Form11::Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *parent)
-    : ActivityWindow(host, parent), m_log(log), m_headings(headings)
+Form11::Form11(ActivityContext &context, Navigation &navigation, UsageLog &log, const Headings &headings,
+               QWidget *parent)
+    : ActivityWindow(context, navigation, parent), m_log(log), m_headings(headings)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("ortilo (Benutzereingaben)"));
@@ -120,7 +121,7 @@ Form11::Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *par
 void Form11::activate()
 {
     centre();
-    m_label1->setText(host().playerName());
+    m_label1->setText(context().playerName());
 }
 
 QListWidget *Form11::list(Activity activity) const
@@ -146,7 +147,7 @@ void Form11::printTo(QPrinter &printer) const
     for (int i = 0; i < kActivityCount; ++i)
         shown[std::size_t(i)] = lines(Activity(i));
     // The program's letter font, at a size for paper.
-    const auto sheet = usageSheet(m_label1->text(), host().clock().today(), m_headings, shown, verdana(12, false));
+    const auto sheet = usageSheet(m_label1->text(), context().clock().today(), m_headings, shown, verdana(12, false));
     sheet->print(&printer);
 }
 
@@ -163,7 +164,7 @@ void Form11::print()
 void Form11::closeEvent(QCloseEvent *event)
 {
     // The view is discarded with its lines: the next line starts a fresh one.
-    if (!host().quitting())
+    if (!quitting())
         m_log.clear();
     ActivityWindow::closeEvent(event);
 }

@@ -24,7 +24,8 @@ class Form11 : public ActivityWindow
 public:
     using Headings = std::array<QString, kActivityCount>;
 
-    Form11(Host &host, UsageLog &log, const Headings &headings, QWidget *parent = nullptr);
+    Form11(ActivityContext &context, Navigation &navigation, UsageLog &log, const Headings &headings,
+           QWidget *parent = nullptr);
 
     // Centres the window and shows the player's current name.
     void activate() override;

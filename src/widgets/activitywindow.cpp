@@ -4,7 +4,7 @@
 #include "appicon.h"
 #include "centring.h"
 #include "controls.h"
-#include "core/host.h"
+#include "core/activitycontext.h"
 #include "core/messages.h"
 #include "core/twips.h"
 
@@ -12,7 +12,8 @@
 
 namespace wortilo {
 
-ActivityWindow::ActivityWindow(Host &host, QWidget *parent) : QWidget(parent, Qt::Window), m_host(host)
+ActivityWindow::ActivityWindow(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_context(context), m_navigation(navigation)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(appIcon());
@@ -40,7 +41,7 @@ void ActivityWindow::centre()
 void ActivityWindow::leave()
 {
     hide();
-    m_host.returnToMenu();
+    m_navigation.returnToMenu();
 }
 
 void ActivityWindow::refuseWithoutWords()
@@ -49,7 +50,7 @@ void ActivityWindow::refuseWithoutWords()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            m_host.messages().ok(kNoWordsCaption, kNoWordsText);
+            m_context.messages().ok(kNoWordsCaption, kNoWordsText);
             leave();
         },
         Qt::QueuedConnection);
@@ -58,8 +59,8 @@ void ActivityWindow::refuseWithoutWords()
 void ActivityWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (!m_host.quitting())
-        m_host.returnToMenu();
+    if (!m_navigation.quitting())
+        m_navigation.returnToMenu();
 }
 
 } // namespace wortilo

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "navigation.h"
+
 #include <QColor>
 #include <QWidget>
 
 namespace wortilo {
 
-class Host;
+class ActivityContext;
 
 // Base of every window opened from the main window's menu. The main window creates it on
 // first use, then only hides and shows it; it calls activate() each time it shows it.
 // Leaving by the cancel button hides the window and hands control back; closing it by its
-// close box hands control back too and discards the window (and with it its state).
+// close box hands control back too and discards the window (and with it its state). The window
+// and its engine work with the activity context; only the window knows the way back.
 class ActivityWindow : public QWidget
 {
     Q_OBJECT
@@ -18,15 +21,17 @@ public:
     // The background of the activity windows, unless one paints its own.
     static inline const QColor kBackground = QColor(192, 192, 255);
 
-    explicit ActivityWindow(Host &host, QWidget *parent = nullptr);
+    explicit ActivityWindow(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 
     // Runs every time the main window shows this window (not on Qt's window activation, which
     // also fires when a message box closes).
     virtual void activate() {}
 
-    Host &host() const { return m_host; }
+    ActivityContext &context() const { return m_context; }
 
 protected:
+    // True once the program is ending.
+    bool quitting() const { return m_navigation.quitting(); }
     // Fixed client area in twips; the window is not resizable unless resizable is set.
     void setClientSizeTwips(int width, int height, bool resizable = false);
     // Centres the window on the screen, title bar and borders included.
@@ -40,7 +45,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    Host &m_host;
+    ActivityContext &m_context;
+    Navigation &m_navigation;
 };
 
 } // namespace wortilo

@@ -22,18 +22,18 @@ namespace {
 constexpr qsizetype kMaxLineBytes = 512;
 constexpr qsizetype kReadLimit = kSettingsLineCount * (kMaxLineBytes + 2) + 3;
 
+// Lines 1 to 4 in file order: the switches, each 0 or 1.
+constexpr std::array<bool Switches::*, 4> kSwitchLines = {
+    &Switches::confirmations, &Switches::colourSettings, &Switches::letterFilter, &Switches::nameEntry};
+
 struct NumberLine {
     int Settings::*field;
     int min;
     int max;
 };
 
-// Lines 1 to 9 in file order, with the range each accepts.
-constexpr std::array<NumberLine, 9> kNumberLines = {{
-    {&Settings::confirmations, 0, 1},
-    {&Settings::colourSettings, 0, 1},
-    {&Settings::letterFilter, 0, 1},
-    {&Settings::nameEntry, 0, 1},
+// Lines 5 to 9 in file order, with the range each accepts.
+constexpr std::array<NumberLine, 5> kNumberLines = {{
     {&Settings::consonantColor, 0, 15},
     {&Settings::vowelColor, 0, 15},
     {&Settings::red, 0, 255},
@@ -155,11 +155,23 @@ SettingsRead parseSettings(const QByteArray &bytes, const Settings &start)
     QByteArrayView view(bytes);
     qsizetype pos = view.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     QByteArrayView line;
-    for (const NumberLine &number : kNumberLines) {
+    // The number on the next line when it lies in min..max.
+    auto nextNumber = [&](int min, int max) -> std::optional<int> {
         if (!nextLine(view, pos, line))
-            return read;
+            return std::nullopt;
         const std::optional<int> value = parseNumber(line);
-        if (!value || *value < number.min || *value > number.max)
+        return value && *value >= min && *value <= max ? value : std::nullopt;
+    };
+    for (bool Switches::*field : kSwitchLines) {
+        const std::optional<int> value = nextNumber(0, 1);
+        if (!value)
+            return read;
+        read.values.switches.*field = *value == 1;
+        ++read.goodLines;
+    }
+    for (const NumberLine &number : kNumberLines) {
+        const std::optional<int> value = nextNumber(number.min, number.max);
+        if (!value)
             return read;
         read.values.*number.field = *value;
         ++read.goodLines;
@@ -195,6 +207,8 @@ SettingsRead readSettingsFile(const QString &path, const Settings &start)
 QByteArray formatSettings(const Settings &s)
 {
     QByteArray bytes;
+    for (bool Switches::*field : kSwitchLines)
+        bytes += printForm(s.switches.*field ? 1 : 0) + "\r\n";
     for (const NumberLine &number : kNumberLines)
         bytes += printForm(s.*number.field) + "\r\n";
     for (const QChar c : s.letters)

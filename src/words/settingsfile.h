@@ -11,12 +11,19 @@ namespace wortilo {
 inline const QString kSettingsFileName = QStringLiteral("WORTILO.INI");
 inline constexpr int kSettingsLineCount = 10;
 
+// The four switches of the options panel, with their values when there is no file.
+struct Switches {
+    bool confirmations = true;   // "Bestätigungen aktivieren", Check2
+    bool colourSettings = false; // "Farbeinstellungen aktivieren", Check3
+    bool letterFilter = false;   // "Wortfilterauswahl aktivieren", Check4
+    bool nameEntry = true;       // "Namenseingabe aktivieren", Check5
+
+    bool operator==(const Switches &) const = default;
+};
+
 // The values kept in WORTILO.INI, with the values used when there is no file.
 struct Settings {
-    int confirmations = 1;   // line 1, Check2
-    int colourSettings = 0;  // line 2, Check3
-    int letterFilter = 0;    // line 3, Check4
-    int nameEntry = 1;       // line 4, Check5
+    Switches switches;       // lines 1-4 (0 or 1), Check2, Check3, Check4, Check5
     int consonantColor = 10; // line 5, mitlautfarbe (0..15)
     int vowelColor = 12;     // line 6, selbstlautfarbe (0..15)
     int red = 0, green = 0, blue = 0; // lines 7-9, VScroll1..3 (0..255)

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/form1.h"
 #include "app/translations.h"
-#include "core/globals.h"
 #include "core/palette.h"
 #include "session/session.h"
 #include "support/fakemessages.h"
 #include "support/fulldisk.h"
 #include "support/manualclock.h"
+#include "support/words.h"
 #include "usage/form11.h"
 #include "widgets/activitywindow.h"
 
@@ -53,7 +53,9 @@ struct Fixture {
         session = std::make_unique<Session>(messages, dir.path(), clock);
         ActivityTable table = activityTable();
         for (ActivityRow &row : table)
-            row.create = [](Host &host) -> ActivityWindow * { return new DummyActivity(host); };
+            row.create = [](ActivityContext &context, Navigation &navigation) -> ActivityWindow * {
+                return new DummyActivity(context, navigation);
+            };
         menu = std::make_unique<Form1>(*session, table);
     }
     QString iniPath() const { return dir.filePath(QStringLiteral("WORTILO.INI")); }
@@ -359,8 +361,8 @@ void TestForm1::settingsRoundTrip()
     for (bool viaCloseBox : {true, false}) {
         Fixture f(words(6), written);
         QVERIFY(f.menu->startUp());
-        QCOMPARE(mitlautfarbe, 3);
-        QCOMPARE(int(selbstlautfarbe), 14);
+        QCOMPARE(f.session->mitlautfarbe(), 3);
+        QCOMPARE(f.session->selbstlautfarbe(), 14);
         QCOMPARE(f.session->background(), QColor(20, 40, 255));
         QVERIFY(!f.session->confirmationsOn());
         QCOMPARE(f.session->words().selectedLetters(), QStringLiteral("AÄBSßUÜ"));
@@ -398,7 +400,7 @@ void TestForm1::settingsFileInAnyCase()
     }
     QVERIFY(f.menu->startUp());
     QVERIFY(!f.session->confirmationsOn());
-    QCOMPARE(mitlautfarbe, 3);
+    QCOMPARE(f.session->mitlautfarbe(), 3);
     f.session->setConsonantColour(4);
     f.menu->show();
     f.menu->close();
@@ -450,8 +452,8 @@ void TestForm1::damagedSettings()
     for (const char *name : {"Check2", "Check3", "Check4", "Check5"})
         shown += f.child<QCheckBox>(name)->isChecked() ? u'1' : u'0';
     QCOMPARE(shown, switches);
-    QCOMPARE(mitlautfarbe, consonant);
-    QCOMPARE(int(selbstlautfarbe), vowel);
+    QCOMPARE(f.session->mitlautfarbe(), consonant);
+    QCOMPARE(f.session->selbstlautfarbe(), vowel);
     QCOMPARE(f.session->background(), background);
     QCOMPARE(f.session->words().selectedLetters(), letters);
     QCOMPARE(f.messages.count(), 0);
@@ -515,19 +517,19 @@ void TestForm1::colourPick()
     f.click("Command4");
     auto *panel = f.child<QWidget>("Picture3");
     QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(30, 47)); // x 450, y 705 twips
-    QCOMPARE(mitlautfarbe, 1);
+    QCOMPARE(f.session->mitlautfarbe(), 1);
     QTest::mousePress(panel, Qt::RightButton, {}, QPoint(300, 147)); // x 4500, y 2205
-    QCOMPARE(int(selbstlautfarbe), 15);
+    QCOMPARE(f.session->selbstlautfarbe(), 15);
     QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(100, 100)); // y 1500: between the rows
-    QCOMPARE(mitlautfarbe, 1);
-    QCOMPARE(int(selbstlautfarbe), 15);
+    QCOMPARE(f.session->mitlautfarbe(), 1);
+    QCOMPARE(f.session->selbstlautfarbe(), 15);
     QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(319, 10)); // right edge of the last swatch
-    QCOMPARE(mitlautfarbe, 15);
+    QCOMPARE(f.session->mitlautfarbe(), 15);
     // A press on the background sample is no colour pick.
     QTest::mousePress(f.child<QWidget>("Hintergrund"), Qt::LeftButton, {}, QPoint(5, 20));
     QTest::mousePress(f.child<QWidget>("Hintergrund"), Qt::LeftButton, {}, QPoint(5, 150));
-    QCOMPARE(mitlautfarbe, 15);
-    QCOMPARE(int(selbstlautfarbe), 15);
+    QCOMPARE(f.session->mitlautfarbe(), 15);
+    QCOMPARE(f.session->selbstlautfarbe(), 15);
 
     // the swatches are drawn in the palette colours
     const QImage shown = panel->grab().toImage();
@@ -656,7 +658,7 @@ void TestForm1::letterPanelAndFilter()
     auto *filter = f.child<QCheckBox>("Check1");
     filter->click();
     QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral(" 1 Wort "));
-    QCOMPARE(f.session->activeWords(), Word::fromEntries({"DASEI.JPG"}));
+    QCOMPARE(f.session->activeWords(), test::wordsOf({"DASEI.JPG"}));
     f.click("Command5"); // "Abbruch": selection stays
     QVERIFY(!f.panelShown("Picture4"));
     QCOMPARE(f.session->words().selectedLetters(), QStringLiteral("EI"));
@@ -690,7 +692,7 @@ void TestForm1::filterNarrowsActivities()
     QCOMPARE(f.messages.last().caption, QStringLiteral("Zeichjagd"));
     f.click("Command14"); // Galgen needs 1
     QVERIFY(f.menu->activityWindow(Activity::Galgen));
-    QCOMPARE(f.session->activeWords(), Word::fromEntries({"DASEI.JPG"}));
+    QCOMPARE(f.session->activeWords(), test::wordsOf({"DASEI.JPG"}));
 }
 
 QTEST_MAIN(TestForm1)

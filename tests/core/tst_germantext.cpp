@@ -8,6 +8,17 @@
 
 using namespace wortilo;
 
+namespace {
+// Palette index of a colour, or -1 when the colour is not one of the sixteen.
+int paletteIndexOf(const QColor &color)
+{
+    for (int i = 0; i < kPaletteSize; ++i)
+        if (paletteColor(i) == color)
+            return i;
+    return -1;
+}
+} // namespace
+
 class TestGermanText : public QObject
 {
     Q_OBJECT

@@ -4,7 +4,6 @@
 // drawn on the word strip.
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
-#include "core/globals.h"
 #include "core/palette.h"
 #include "core/twips.h"
 #include "exercises/form2.h"
@@ -15,7 +14,7 @@
 #include "widgets/pictureframe.h"
 #include "exercises/testpictures.h"
 #include "exercises/windowhelpers.h"
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -23,7 +22,7 @@
 #include <memory>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 using namespace windowhelpers;
 
 namespace {
@@ -33,14 +32,14 @@ const QColor kBlue(0, 0, 255), kYellow(255, 255, 0);
 
 enum class Kind { Lesen, Begleiter, Ergaenzen, Abschrift, Diktat };
 
-std::unique_ptr<ExerciseWindow> makeWindow(Kind kind, Host &host)
+std::unique_ptr<ExerciseWindow> makeWindow(Kind kind, FakeContext &host)
 {
     switch (kind) {
-    case Kind::Lesen: return std::make_unique<Form2>(host);
-    case Kind::Begleiter: return std::make_unique<Form3>(host);
-    case Kind::Ergaenzen: return std::make_unique<Form4>(host);
-    case Kind::Abschrift: return std::make_unique<Form9>(host);
-    case Kind::Diktat: return std::make_unique<Form10>(host);
+    case Kind::Lesen: return std::make_unique<Form2>(host, host);
+    case Kind::Begleiter: return std::make_unique<Form3>(host, host);
+    case Kind::Ergaenzen: return std::make_unique<Form4>(host, host);
+    case Kind::Abschrift: return std::make_unique<Form9>(host, host);
+    case Kind::Diktat: return std::make_unique<Form10>(host, host);
     }
     return nullptr;
 }
@@ -114,7 +113,7 @@ private:
     testpictures::PictureDir m_pictures;
     testpictures::PictureDir m_hostile;
 
-    void useFolder(FakeHost &host, const QString &path, const QStringList &entries)
+    void useFolder(FakeContext &host, const QString &path, const QStringList &entries)
     {
         host.entries = entries;
         host.folder = PictureFolder(path);
@@ -152,7 +151,7 @@ private Q_SLOTS:
     // open answers once.
     void doubleClickAnswersOnce()
     {
-        FakeHost host;
+        FakeContext host;
         useFolder(host, m_pictures.path(), {QStringLiteral("DERHUND.JPG"), QStringLiteral("DASUFO.GIF")});
         const auto window = makeWindow(Kind::Begleiter, host);
         open(*window);
@@ -204,7 +203,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QRect, twips);
         QFETCH(QString, caption);
-        FakeHost host;
+        FakeContext host;
         const auto window = makeWindow(Kind(kind), host);
         auto *control = window->findChild<QWidget *>(name);
         QVERIFY(control);
@@ -231,7 +230,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(QSize, client);
         QFETCH(bool, resizable);
-        FakeHost host;
+        FakeContext host;
         const auto window = makeWindow(Kind(kind), host);
         QCOMPARE(window->windowTitle(), title);
         QCOMPARE(window->size(), twipsSize(client.width(), client.height()));
@@ -272,7 +271,7 @@ private Q_SLOTS:
         QFETCH(int, vowel);
         QFETCH(QString, text);
         QFETCH(QString, pattern);
-        FakeHost host;
+        FakeContext host;
         host.colours = {consonant, vowel};
         useFolder(host, m_pictures.path(), {entry});
         const auto window = makeWindow(Kind(kind), host);
@@ -305,7 +304,7 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, entry);
         QFETCH(bool, landscape);
-        FakeHost host;
+        FakeContext host;
         useFolder(host, m_pictures.path(), {entry});
         const auto window = makeWindow(Kind(kind), host);
         open(*window);
@@ -320,10 +319,10 @@ private Q_SLOTS:
     // Reading records every word it shows: opening and pressing ">>" twice gives three lines.
     void readingRecords()
     {
-        FakeHost host;
+        FakeContext host;
         useFolder(host, m_pictures.path(), {QStringLiteral("DASUFO.GIF"), QStringLiteral("DERHUND.JPG"),
                                             QStringLiteral("DIEKATZE.BMP")});
-        Form2 window(host);
+        Form2 window(host, host);
         open(window);
         click(&window, QStringLiteral("Command3"));
         click(&window, QStringLiteral("Command3"));
@@ -349,7 +348,7 @@ private Q_SLOTS:
     void deckAcrossVisits()
     {
         QFETCH(int, kind);
-        FakeHost host;
+        FakeContext host;
         const QStringList entries{QStringLiteral("DASUFO.GIF"), QStringLiteral("DERHUND.JPG"),
                                   QStringLiteral("DIEKATZE.BMP"), QStringLiteral("DIEÄPFEL.BMP")};
         useFolder(host, m_pictures.path(), entries);
@@ -417,7 +416,7 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(bool, right);
         QFETCH(bool, confirmations);
-        FakeHost host;
+        FakeContext host;
         useFolder(host, m_pictures.path(), {QStringLiteral("DASUFO.GIF"), QStringLiteral("DERHUND.JPG"),
                                             QStringLiteral("DIEKATZE.BMP"), QStringLiteral("DIEÄPFEL.BMP")});
         host.confirmations = confirmations;
@@ -484,7 +483,7 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QStringList, entries);
         QFETCH(bool, refused);
-        FakeHost host;
+        FakeContext host;
         host.confirmations = false;
         useFolder(host, m_pictures.path(), entries);
         const auto window = makeWindow(Kind(kind), host);
@@ -517,7 +516,7 @@ private Q_SLOTS:
     void brokenPictures()
     {
         QFETCH(int, kind);
-        FakeHost host;
+        FakeContext host;
         host.confirmations = false;
         const QStringList entries{QStringLiteral("DERBRUCH.JPG"), QStringLiteral("DASNICHTS.GIF"),
                                   QStringLiteral("DERTEXT.BMP"), QStringLiteral("DIEBOMBE.BMP")};

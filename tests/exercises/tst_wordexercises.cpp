@@ -4,12 +4,12 @@
 // answer rules, records, messages, and what is shown.
 #include "exercises/choice.h"
 #include "exercises/typing.h"
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 
 #include <QtTest>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 
 namespace {
 
@@ -17,7 +17,7 @@ const QString kCr2 = QString(QChar(13)) + QChar(13);
 
 
 
-std::unique_ptr<TypingExercise> makeTyping(bool dictation, Host &host)
+std::unique_ptr<TypingExercise> makeTyping(bool dictation, ActivityContext &host)
 {
     if (dictation)
         return std::make_unique<Dictation>(host);
@@ -40,7 +40,7 @@ QChar shown(const TypingExercise &t)
 
 
 
-std::unique_ptr<ChoiceExercise> makeChoice(bool pictures, Host &host)
+std::unique_ptr<ChoiceExercise> makeChoice(bool pictures, ActivityContext &host)
 {
     if (pictures)
         return std::make_unique<PictureChoice>(host);
@@ -123,7 +123,7 @@ private Q_SLOTS:
         QFETCH(bool, confirmations);
         QFETCH(QString, results);
         QFETCH(QString, shown);
-        FakeHost host;
+        FakeContext host;
         host.entries = {entry};
         host.confirmations = confirmations;
         const auto exercise = makeTyping(dictation, host);
@@ -169,7 +169,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, entries);
         QFETCH(QString, noun);
-        FakeHost host;
+        FakeContext host;
         host.entries = entries;
         for (const bool dictation : {false, true}) {
             const auto exercise = makeTyping(dictation, host);
@@ -211,7 +211,7 @@ private Q_SLOTS:
         QFETCH(int, active);
         QFETCH(int, count);
         QFETCH(int, offered);
-        FakeHost host;
+        FakeContext host;
         host.entries = things(active);
         host.generator.seed(7);
         const auto choice = makeChoice(pictures, host);
@@ -238,7 +238,7 @@ private Q_SLOTS:
     // choice whole entries, article first.
     void sortOrder()
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = {QStringLiteral("DIEZIEGE.BMP"), QStringLiteral("DERHUND.JPG"), QStringLiteral("DASÄFFCHEN.GIF"),
                         QStringLiteral("DASHUND.BMP"), QStringLiteral("DERAAL.BMP"), QStringLiteral("DASAFFE.GIF")};
         for (const bool pictures : {false, true}) {
@@ -288,7 +288,7 @@ private Q_SLOTS:
         QFETCH(QString, chosen);
         QFETCH(bool, right);
         for (const bool confirmations : {true, false}) {
-            FakeHost host;
+            FakeContext host;
             host.entries = {task, QStringLiteral("DIEZIEGE.BMP"), QStringLiteral("DASSCHAF.GIF")};
             if (chosen != task)
                 host.entries << chosen;
@@ -327,7 +327,7 @@ private Q_SLOTS:
     // A choice while the confirmation is open (a double click) and leafing then are not taken.
     void duringTheBox()
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = things(3);
         WordChoice choice(host);
         choice.presentNewWord();

@@ -8,7 +8,7 @@
 #include "exercises/form9.h"
 #include "exercises/testpictures.h"
 #include "exercises/windowhelpers.h"
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
 #include "widgets/pictureframe.h"
@@ -25,7 +25,7 @@
 
 using namespace wortilo;
 using namespace windowhelpers;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 
 namespace {
 
@@ -103,7 +103,7 @@ class TestWordExerciseWindows : public QObject
 private:
     testpictures::PictureDir m_pictures;
 
-    FakeHost hostWith(const QStringList &entries) { return FakeHost::withPictures(m_pictures.path(), entries); }
+    FakeContext hostWith(const QStringList &entries) { return FakeContext::withPictures(m_pictures.path(), entries); }
 
     // Presses ">>" until the window presents the noun.
     bool presentNoun(TypingWindow &window, const QString &noun)
@@ -128,8 +128,8 @@ private Q_SLOTS:
 
     void copying()
     {
-        FakeHost host = hostWith({"DERHUND.JPG", "DERKÄSE.BMP", "DERFUß.JPG", "DIEÄPFEL.BMP", "DASUFO.GIF"});
-        Form9 window(host);
+        FakeContext host = hostWith({"DERHUND.JPG", "DERKÄSE.BMP", "DERFUß.JPG", "DIEÄPFEL.BMP", "DASUFO.GIF"});
+        Form9 window(host, host);
         open(window);
         QLineEdit *field = window.textField();
         QCOMPARE(window.focusWidget(), field);
@@ -223,8 +223,8 @@ private Q_SLOTS:
 
     void dictation()
     {
-        FakeHost host = hostWith({"DERHUND.JPG", "DERFUß.JPG", "DASUFO.GIF"});
-        Form10 window(host);
+        FakeContext host = hostWith({"DERHUND.JPG", "DERFUß.JPG", "DASUFO.GIF"});
+        Form10 window(host, host);
         open(window);
         QLineEdit *field = window.textField();
         auto *instruction = window.findChild<QLabel *>(QStringLiteral("Label2"));
@@ -270,8 +270,8 @@ private Q_SLOTS:
 
     void wordChoice()
     {
-        FakeHost host = hostWith({"DERHUND.JPG", "DIEKATZE.BMP", "DASUFO.GIF", "DASEI.GIF", "DEREIMER.GIF"});
-        Form5 window(host);
+        FakeContext host = hostWith({"DERHUND.JPG", "DIEKATZE.BMP", "DASUFO.GIF", "DASEI.GIF", "DEREIMER.GIF"});
+        Form5 window(host, host);
         open(window);
         ChoiceExercise &choice = window.choice();
         QLabel *count = window.countLabel();
@@ -319,8 +319,8 @@ private Q_SLOTS:
     // only the two of Ei are accepted.
     void pictureChoice()
     {
-        FakeHost host = hostWith({"DASEI.BMP", "DASEI.GIF", "DASEIS.JPG", "DEREIMER.GIF", "DIELEITER.BMP"});
-        Form6 window(host);
+        FakeContext host = hostWith({"DASEI.BMP", "DASEI.GIF", "DASEIS.JPG", "DEREIMER.GIF", "DIELEITER.BMP"});
+        Form6 window(host, host);
         open(window);
         ChoiceExercise &choice = window.choice();
         QVERIFY(drawnIn(window.findChild<QLabel *>(QStringLiteral("Label2")), kGreen, kGrey));

@@ -2,13 +2,13 @@
 // The alphabetical-order game without widgets: the sets drawn, the dictionary order the
 // exchanges must reach, and what a solved set records and shows.
 #include "games/abc/abcgame.h"
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 
 #include <QSet>
 #include <QtTest>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 
 namespace {
 
@@ -53,7 +53,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, entries);
         QFETCH(QString, line);
-        FakeHost host;
+        FakeContext host;
         host.entries = entries;
         AbcGame game(host);
         for (int seconds = 0; seconds < 200; seconds += 5) {
@@ -75,7 +75,7 @@ private Q_SLOTS:
     // upper-case first letter and a lower-case rest.
     void solvedSet()
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = {"DIESTRAßE.JPG", "DERÄRGER.JPG", "DIEMAUS.GIF", "DASEI.BMP", "DERZUG.BMP"};
         AbcGame game(host);
         game.abcneu();

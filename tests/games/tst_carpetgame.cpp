@@ -2,12 +2,12 @@
 // The letter carpet's rules without widgets: how a carpet is laid out, which clicks count, and
 // what a completed word leaves behind.
 #include "games/teppich/carpetgame.h"
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 
 #include <QtTest>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 
 namespace {
 
@@ -49,7 +49,7 @@ private Q_SLOTS:
         QFETCH(QString, entry);
         QFETCH(QString, noun);
         const QString fillers = CarpetGame::kFillerLetters + germanUpper(CarpetGame::kFillerLetters);
-        FakeHost host;
+        FakeContext host;
         host.entries = {entry};
         CarpetGame game(host);
         for (int seconds = 0; seconds < 300; ++seconds) {
@@ -94,7 +94,7 @@ private Q_SLOTS:
     void doubleLetterFromOneCell()
     {
         QFETCH(bool, confirmations);
-        FakeHost host;
+        FakeContext host;
         host.entries = {QStringLiteral("DERBALL.JPG")};
         host.confirmations = confirmations;
         CarpetGame game(host);
@@ -121,7 +121,7 @@ private Q_SLOTS:
     // is no word.
     void deck()
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = {"DERHUND.JPG", entryOfLength(26), "DIEMAUS.GIF", "DAS.BMP", "DASEI.BMP"};
         CarpetGame game(host);
         game.teppichliste();

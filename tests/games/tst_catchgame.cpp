@@ -2,12 +2,12 @@
 // The catch game's rules without widgets, with the clock driven by the test: moves and borders,
 // scattering, catching only the first letter, the jumps at multiples of the speed, the word list.
 #include "games/fange/catchgame.h"
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 
 #include <QtTest>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 
 namespace {
 
@@ -50,7 +50,7 @@ private Q_SLOTS:
     {
         QFETCH(QPoint, step);
         QFETCH(QPoint, end);
-        FakeHost host;
+        FakeContext host;
         host.entries = {QStringLiteral("DASEICHHÖRNCHEN.GIF")};
         CatchGame game(host);
         for (int seconds = 0; seconds < 30; ++seconds) {
@@ -76,7 +76,7 @@ private Q_SLOTS:
     // due catches nothing. The completion stops the clock, records the word and reports the time.
     void catchInOrder()
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = {QStringLiteral("DERBALL.JPG")};
         CatchGame game(host);
         game.setSpeed(15);
@@ -136,7 +136,7 @@ private Q_SLOTS:
         QFETCH(int, newSpeed);
         QFETCH(int, run);
         QFETCH(QList<int>, expected);
-        FakeHost host;
+        FakeContext host;
         host.entries = {QStringLiteral("DASEICHHÖRNCHEN.GIF")};
         CatchGame game(host);
         game.fangwort();
@@ -163,7 +163,7 @@ private Q_SLOTS:
     // click at once. An empty or too long word is replaced; a one-letter word is caught at once.
     void wordList()
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = {QStringLiteral("DERHUND.JPG"), QStringLiteral("DIEMAUS.GIF")};
         CatchGame game(host);
         game.fangliste();

@@ -4,7 +4,7 @@
 #include "core/twips.h"
 #include "exercises/testpictures.h"
 #include "games/galgen/galgen.h"
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 #include "widgets/fonts.h"
 
 #include <QLabel>
@@ -13,7 +13,7 @@
 #include <QtTest>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 
 namespace {
 const QColor kBlue(0, 0, 255), kYellow(255, 255, 0);
@@ -30,7 +30,7 @@ class TestGalgen : public QObject
 
 private:
     testpictures::PictureDir m_pictures;
-    FakeHost m_host;
+    FakeContext m_host;
     std::unique_ptr<Galgen> m_window;
 
     bool shown(const char *name) const { return m_window->findChild<QWidget *>(QLatin1String(name))->isVisible(); }
@@ -66,11 +66,11 @@ private Q_SLOTS:
     }
     void init()
     {
-        m_host = FakeHost();
+        m_host = FakeContext();
         m_host.entries = {QStringLiteral("DERHUND.GIF")};
         m_host.folder = PictureFolder(m_pictures.path());
         m_host.folder.scan();
-        m_window = std::make_unique<Galgen>(m_host);
+        m_window = std::make_unique<Galgen>(m_host, m_host);
         m_window->activate();
         m_window->show();
     }
@@ -133,9 +133,9 @@ private Q_SLOTS:
     // to the menu.
     void articleOnly()
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = {QStringLiteral("DAS.BMP")};
-        Galgen window(host);
+        Galgen window(host, host);
         window.activate();
         window.show();
         QTRY_COMPARE(host.returnToMenuCalls, 1);

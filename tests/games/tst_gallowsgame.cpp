@@ -2,18 +2,18 @@
 // The word gallows without widgets: letters right and wrong, the display line, the drawing, the
 // end of a game with its message, and the deck.
 #include "games/galgen/gallowsgame.h"
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 
 #include <QSet>
 #include <QtTest>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 using Phase = GallowsGame::Phase;
 
 namespace {
 struct Game {
-    FakeHost host;
+    FakeContext host;
     GallowsGame game{host};
     explicit Game(const QStringList &entries)
     {

@@ -13,7 +13,7 @@
 #include "games/fange/fang.h"
 #include "games/teppich/carpetgame.h"
 #include "games/teppich/form7.h"
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
 #include "widgets/pictureframe.h"
@@ -29,7 +29,7 @@
 #include <memory>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 
 namespace {
 
@@ -122,9 +122,9 @@ private Q_SLOTS:
     // shows the found letters in red, and the completed word is confirmed and recorded.
     void carpet()
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = {QStringLiteral("DERBALL.JPG")};
-        Form7 window(host);
+        Form7 window(host, host);
         open(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("ortilo (Buchstabenteppich)"));
         QCOMPARE(child<QLabel>(window, "Label1")->text(), QStringLiteral("B a l l "));
@@ -171,9 +171,9 @@ private Q_SLOTS:
     // With no noun short enough for a carpet the window says so and goes back to the menu.
     void carpetWithoutWords()
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = {QStringLiteral("DAS") + QString(26, u'M') + QStringLiteral(".JPG")};
-        Form7 window(host);
+        Form7 window(host, host);
         window.activate();
         window.show();
         QTRY_COMPARE(host.returnToMenuCalls, 1);
@@ -197,11 +197,11 @@ private Q_SLOTS:
             QVERIFY(dir.addImage(name, testpictures::makeImage(40, 40, colour, colour), "BMP"));
         }
         QVERIFY(dir.add(QStringLiteral("derText.bmp"), "kein Bild"));
-        FakeHost host;
+        FakeContext host;
         host.folder = PictureFolder(dir.path());
         host.folder.scan();
         host.entries = {"DASEI.BMP", "DERBALL.BMP", "DIEMAUS.BMP", "DERZUG.BMP", "DERTEXT.BMP"};
-        Form8 window(host);
+        Form8 window(host, host);
         open(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("ortilo (ABC)"));
         const AbcGame &game = window.game();
@@ -261,10 +261,10 @@ private Q_SLOTS:
     // lines show whole, from the dots of the Ä to the tail of the g.
     void abcLongNouns()
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = {"DIEÄPFELPLANTAGE.BMP", "DERÖLTANKWAGEN.BMP", "DASÜBUNGSHEFT.BMP", "DIEZWERGZIEGE.BMP",
                         "DERJAGDHUNDEZWINGER.BMP"};
-        Form8 window(host);
+        Form8 window(host, host);
         open(window);
         sortByDragging(window, window.game());
         QVERIFY(window.game().isSolved());
@@ -277,11 +277,11 @@ private Q_SLOTS:
     // Each opening gives the field the keyboard, so that Space presses no button.
     void catchGame()
     {
-        FakeHost host;
+        FakeContext host;
         host.name = QStringLiteral("Lena");
         host.entries = {QStringLiteral("DASEICHHÖRNCHEN.GIF"), QStringLiteral("DERHUND.JPG"),
                         QStringLiteral("DIEMAUS.GIF")};
-        QPointer<Fang> window = new Fang(host);
+        QPointer<Fang> window = new Fang(host, host);
         open(*window);
         QCOMPARE(window->windowTitle(), QStringLiteral("ortilo (Fange)"));
         QCOMPARE(child<QLabel>(*window, "Label1")->text(), QStringLiteral("Lena"));

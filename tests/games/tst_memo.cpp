@@ -4,7 +4,7 @@
 #include "core/palette.h"
 #include "core/twips.h"
 #include "games/memory/memo.h"
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 #include "widgets/fonts.h"
 
 #include <QLabel>
@@ -12,7 +12,7 @@
 #include <QtTest>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 
 namespace {
 
@@ -44,10 +44,10 @@ private Q_SLOTS:
     // Two words, two pairs on cards 1 to 4, played to the end with Hilfe and Abbruch after it.
     void twoWords()
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = {QStringLiteral("DASFEUERWEHRAUTO.JPG"), QStringLiteral("DASEI.GIF")};
         host.backgroundColor = kBackground;
-        Memo memo(host);
+        Memo memo(host, host);
         memo.activate();
         QVERIFY(memo.isVisible());
         QCOMPARE(memo.windowTitle(), QStringLiteral("ortilo (Memory)"));

@@ -2,12 +2,12 @@
 // The pairs game without widgets: how a board is drawn and laid out, the noun pool across games,
 // the rules of a card click, and the end of a game.
 #include "games/memory/memorygame.h"
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 
 #include <QtTest>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 
 namespace {
 
@@ -15,7 +15,7 @@ const QStringList kNouns = QStringLiteral("Apfel Äpfel Baum Bär Bus Dach Ei Fu
                                           "Ober Öl Uhr Wal Zebra").split(u' ');
 
 struct Game {
-    FakeHost host;
+    FakeContext host;
     MemoryGame game{host};
     // A game of the nouns (each the noun of one word), or of the given entries.
     explicit Game(const QStringList &nouns, int seconds = 12345, const QStringList &entries = {})

@@ -4,7 +4,6 @@
 #include "app/activities.h"
 #include "app/form1.h"
 #include "core/germantext.h"
-#include "core/globals.h"
 #include "core/twips.h"
 #include "exercises/choice.h"
 #include "exercises/choicewindow.h"
@@ -226,14 +225,10 @@ QWidget *Monkey::visibleWindow() const
 
 Settings Monkey::settingsNow() const
 {
-    using S = Session::Switch;
     Settings s;
-    s.confirmations = m_session->switchOn(S::Confirmations);
-    s.colourSettings = m_session->switchOn(S::ColourSettings);
-    s.letterFilter = m_session->switchOn(S::LetterFilter);
-    s.nameEntry = m_session->switchOn(S::NameEntry);
-    s.consonantColor = mitlautfarbe;
-    s.vowelColor = selbstlautfarbe;
+    s.switches = m_session->switches();
+    s.consonantColor = m_session->mitlautfarbe();
+    s.vowelColor = m_session->selbstlautfarbe();
     s.red = m_session->backgroundValue(0);
     s.green = m_session->backgroundValue(1);
     s.blue = m_session->backgroundValue(2);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The usage view: the log's lines land in their activity's list in the order appended, survive
 // "Abbruch ..." and are emptied when the view is closed by its close box.
-#include "support/fakehost.h"
+#include "support/fakecontext.h"
 #include "usage/form11.h"
 #include "usage/usagelog.h"
 
@@ -19,7 +19,7 @@
 #include <QTest>
 
 using namespace wortilo;
-using wortilo::test::FakeHost;
+using wortilo::test::FakeContext;
 
 namespace {
 
@@ -50,10 +50,10 @@ private Q_SLOTS:
     // under the heading they were given; a cleared log empties every list.
     void showsTheLog()
     {
-        FakeHost host;
+        FakeContext host;
         UsageLog log;
         log.append(Activity::Lesen, QStringLiteral("Zebra"));
-        Form11 w(host, log, headings());
+        Form11 w(host, host, log, headings());
         log.append(Activity::Lesen, QStringLiteral("Öl"));
         log.append(Activity::Galgen, QStringLiteral("Straße"));
         QCOMPARE(shownLines(w, 1), (QStringList{"Zebra", "Öl"}));
@@ -76,9 +76,9 @@ private Q_SLOTS:
     // Each opening centres the view and shows the player's name as typed, markup included.
     void activationShowsNameAndCentres()
     {
-        FakeHost host;
+        FakeContext host;
         UsageLog log;
-        Form11 w(host, log, headings());
+        Form11 w(host, host, log, headings());
         auto *label1 = w.findChild<QLabel *>(QStringLiteral("Label1"));
         for (const QString &name : {QStringLiteral("Freund"), QStringLiteral("<b>Jürgen</b>")}) {
             host.name = name;
@@ -113,10 +113,10 @@ private Q_SLOTS:
         QFETCH(int, linesAfter);
         QFETCH(int, returns);
         QFETCH(bool, discarded);
-        FakeHost host;
+        FakeContext host;
         UsageLog log;
         log.append(Activity::Diktat, QStringLiteral("Haus"));
-        QPointer<Form11> w = new Form11(host, log, headings());
+        QPointer<Form11> w = new Form11(host, host, log, headings());
         w->show();
         w->activate();
         host.isQuitting = quitting;
@@ -139,7 +139,7 @@ private Q_SLOTS:
     // printed as typed, never as markup.
     void printsEveryWord()
     {
-        FakeHost host;
+        FakeContext host;
         host.name = QStringLiteral("<b>Jürgen</b>");
         host.manualClock.date = QDate(2026, 3, 9);
         UsageLog log;
@@ -149,7 +149,7 @@ private Q_SLOTS:
         words << QStringLiteral("Straße") << QStringLiteral("Äpfel") << QStringLiteral("Öl");
         for (qsizetype i = 0; i < words.size(); ++i)
             log.append(Activity(int(i % kActivityCount)), words[i]);
-        Form11 w(host, log, headings());
+        Form11 w(host, host, log, headings());
         w.activate();
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("kontrolle.pdf"));
@@ -173,9 +173,9 @@ private Q_SLOTS:
     // Ctrl+P opens the print dialog; the lists' context menus offer "Drucken …", the same action.
     void printOpensTheDialog()
     {
-        FakeHost host;
+        FakeContext host;
         UsageLog log;
-        Form11 w(host, log, headings());
+        Form11 w(host, host, log, headings());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         bool dialogShown = false;

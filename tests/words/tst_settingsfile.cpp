@@ -22,7 +22,8 @@ namespace wortilo {
 char *toString(const Settings &s)
 {
     const QString text = QStringLiteral("{%1 %2 %3 %4 | %5 %6 | %7 %8 %9 | \"%10\"}")
-                             .arg(s.confirmations).arg(s.colourSettings).arg(s.letterFilter).arg(s.nameEntry)
+                             .arg(s.switches.confirmations).arg(s.switches.colourSettings)
+                             .arg(s.switches.letterFilter).arg(s.switches.nameEntry)
                              .arg(s.consonantColor).arg(s.vowelColor).arg(s.red).arg(s.green).arg(s.blue)
                              .arg(s.letters);
     return qstrdup(text.toUtf8().constData());
@@ -39,10 +40,15 @@ namespace {
 Settings withLines(const QList<int> &numbers, const QString &letters = {})
 {
     Settings s;
-    int *const fields[] = {&s.confirmations, &s.colourSettings, &s.letterFilter, &s.nameEntry,
-                           &s.consonantColor, &s.vowelColor, &s.red, &s.green, &s.blue};
-    for (int i = 0; i < numbers.size(); ++i)
-        *fields[i] = numbers[i];
+    bool *const switches[] = {&s.switches.confirmations, &s.switches.colourSettings, &s.switches.letterFilter,
+                              &s.switches.nameEntry};
+    int *const fields[] = {&s.consonantColor, &s.vowelColor, &s.red, &s.green, &s.blue};
+    for (int i = 0; i < numbers.size(); ++i) {
+        if (i < 4)
+            *switches[i] = numbers[i] != 0;
+        else
+            *fields[i - 4] = numbers[i];
+    }
     s.letters = letters;
     return s;
 }

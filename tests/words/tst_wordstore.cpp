@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pictures/folder.h"
 #include "core/germantext.h"
+#include "support/words.h"
 #include "words/wordstore.h"
 
 #include <QtTest>
@@ -120,7 +121,7 @@ void TestWordStore::activeEntriesFollowFilter()
     store.filtern();
     QCOMPARE(store.activeWords().size(), 3);
     store.setFilter(true);
-    QCOMPARE(store.activeWords(), Word::fromEntries({"DERHUND.JPG", "DASUFO.GIF"}));
+    QCOMPARE(store.activeWords(), test::wordsOf({"DERHUND.JPG", "DASUFO.GIF"}));
     store.setFilter(false);
     QCOMPARE(store.activeWords().size(), 3);
 }

@@ -8,7 +8,7 @@
 
 namespace wortilo {
 
-AbcGame::AbcGame(Host &host) : m_host(host) {}
+AbcGame::AbcGame(ActivityContext &context) : m_context(context) {}
 
 void AbcGame::abcneu()
 {
@@ -17,16 +17,16 @@ void AbcGame::abcneu()
         Q_EMIT solvedChanged(false);
     }
     abcleeren();
-    m_host.random().seedFromClock(m_host.clock());
+    m_context.random().seedFromClock(m_context.clock());
     m_chosen.clear();
-    const QList<Word> words = m_host.activeWords();
+    const QList<Word> words = m_context.activeWords();
     QSet<QString> distinct;
     for (const Word &w : words)
         distinct.insert(w.entry());
     const qsizetype wanted = std::min<qsizetype>(kSlots, distinct.size());
     // A word drawn twice is drawn again, so the set holds distinct words.
     while (m_chosen.size() < wanted) {
-        const Word &w = words.at(m_host.random().index(int(words.size())));
+        const Word &w = words.at(m_context.random().index(int(words.size())));
         if (!m_chosen.contains(w))
             m_chosen.append(w);
     }
@@ -34,7 +34,7 @@ void AbcGame::abcneu()
     m_target.clear();
     m_slots.clear();
     for (const Word &w : std::as_const(m_chosen)) {
-        m_pictures.append(Picture::load(m_host.pictureFolder().resolve(w.entry())));
+        m_pictures.append(Picture::load(m_context.pictureFolder().resolve(w.entry())));
         insertSorted(m_target, w.upperNoun());
         m_slots.append(w.upperNoun());
     }
@@ -66,7 +66,7 @@ void AbcGame::abcpruefen()
     QString line;
     for (const QString &noun : std::as_const(m_target))
         line += noun + u' ';
-    m_host.appendUsage(Activity::Abc, line);
+    m_context.appendUsage(Activity::Abc, line);
     Q_EMIT solvedChanged(true);
 }
 

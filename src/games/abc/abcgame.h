@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "core/host.h"
+#include "core/activitycontext.h"
 #include "pictures/picture.h"
 
 #include <QList>
@@ -32,7 +32,7 @@ public:
         friend bool operator==(const ResultLine &, const ResultLine &) = default;
     };
 
-    explicit AbcGame(Host &host);
+    explicit AbcGame(ActivityContext &context);
 
     // A new set: five distinct active words at random, their pictures loaded into the slots.
     // With fewer distinct words, as many as there are.
@@ -64,7 +64,7 @@ Q_SIGNALS:
     void solvedChanged(bool solved);
 
 private:
-    Host &m_host;
+    ActivityContext &m_context;
     QList<Word> m_chosen;
     QStringList m_target;
     QStringList m_slots;

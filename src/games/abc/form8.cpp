@@ -24,7 +24,8 @@ constexpr int kHeadColour = 12;
 constexpr int kTailColour = 2;
 } // namespace
 
-Form8::Form8(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(std::make_unique<AbcGame>(host))
+Form8::Form8(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : ActivityWindow(context, navigation, parent), m_game(std::make_unique<AbcGame>(context))
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("ortilo (ABC)"));
@@ -70,7 +71,7 @@ Form8::Form8(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game
     next->setAccessibleName(QStringLiteral("Neue Bilder"));
 
     connect(help, &QPushButton::clicked, this,
-            [this] { this->host().messages().ok(AbcGame::kHelpCaption, AbcGame::kHelpText); });
+            [this] { this->context().messages().ok(AbcGame::kHelpCaption, AbcGame::kHelpText); });
     connect(cancel, &QPushButton::clicked, this, &Form8::cancel);
     connect(next, &QPushButton::clicked, m_game.get(), &AbcGame::abcneu);
     connect(m_drag, &SlotDrag::dropped, m_game.get(), &AbcGame::drop);

@@ -21,7 +21,7 @@ class Form8 : public ActivityWindow
 public:
     static inline const QColor kPanelColour = QColor(224, 224, 224);
 
-    explicit Form8(Host &host, QWidget *parent = nullptr);
+    explicit Form8(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
     ~Form8() override;
 
     // Centres the window and starts a new set.

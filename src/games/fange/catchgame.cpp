@@ -10,7 +10,7 @@
 
 namespace wortilo {
 
-CatchGame::CatchGame(Host &host) : m_host(host), m_zeit1(host.clock().createTicker())
+CatchGame::CatchGame(ActivityContext &context) : m_context(context), m_zeit1(context.clock().createTicker())
 {
     connect(m_zeit1.get(), &Ticker::ticked, this, &CatchGame::tick);
 }
@@ -25,7 +25,7 @@ bool CatchGame::isRunning() const
 void CatchGame::fangliste()
 {
     m_list.clear();
-    for (const Word &word : m_host.activeWords())
+    for (const Word &word : m_context.activeWords())
         m_list.append(word.noun());
     Q_EMIT wordListChanged();
 }
@@ -34,8 +34,8 @@ void CatchGame::fangwort()
 {
     if (m_list.isEmpty())
         fangliste();
-    m_host.random().seedFromClock(m_host.clock());
-    const int index = m_host.random().index(int(m_list.size()));
+    m_context.random().seedFromClock(m_context.clock());
+    const int index = m_context.random().index(int(m_list.size()));
     m_word = m_list.isEmpty() ? QString() : m_list.takeAt(index);
     Q_EMIT wordListChanged();
     fangrunde();
@@ -84,7 +84,7 @@ void CatchGame::start()
 // the field 198 cells).
 void CatchGame::fangverteilen()
 {
-    Random &random = m_host.random();
+    Random &random = m_context.random();
     m_columns.clear();
     m_rows.clear();
     for (qsizetype i = 0; i < m_word.size(); ++i) {
@@ -144,8 +144,8 @@ void CatchGame::fanggeschafft()
     m_zeit1->stop();
     m_figureVisible = false;
     Q_EMIT stateChanged();
-    m_host.appendUsage(Activity::Fange, m_caught);
-    m_host.messages().ok(kDoneCaption, QStringLiteral("Du hast es in") + u' ' + QString::number(m_seconds)
+    m_context.appendUsage(Activity::Fange, m_caught);
+    m_context.messages().ok(kDoneCaption, QStringLiteral("Du hast es in") + u' ' + QString::number(m_seconds)
                                            + QStringLiteral(" Sekunden geschafft.") + kCr);
     fangwort();
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "core/host.h"
+#include "core/activitycontext.h"
 
 #include <QList>
 #include <QObject>
@@ -35,7 +35,7 @@ public:
     static inline const QString kFallbackWord = QStringLiteral("Zeichjagd");
     static inline const QString kDoneCaption = QStringLiteral("Zeichjagd");
 
-    explicit CatchGame(Host &host);
+    explicit CatchGame(ActivityContext &context);
     ~CatchGame() override;
 
     // Fills the word list with the nouns of the active words, in their order.
@@ -91,7 +91,7 @@ private:
     void fanggeschafft();
     void tick();
 
-    Host &m_host;
+    ActivityContext &m_context;
     std::unique_ptr<Ticker> m_zeit1; // the one-second timer, running exactly while a game runs
     QStringList m_list;
     QString m_word;

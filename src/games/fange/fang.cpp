@@ -64,7 +64,8 @@ void addGreyFrame(QWidget *parent, const QString &name, const QRect &twips)
 
 } // namespace
 
-Fang::Fang(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(std::make_unique<CatchGame>(host))
+Fang::Fang(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : ActivityWindow(context, navigation, parent), m_game(std::make_unique<CatchGame>(context))
 {
     setObjectName(QStringLiteral("fang"));
     setWindowTitle(QStringLiteral("ortilo (Fange)"));
@@ -85,7 +86,7 @@ Fang::Fang(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(s
     m_list1->setGeometry(twipsRect(120, 1320, 1935, 4590));
 
     const QFont small = designFont(QStringLiteral("MS Sans Serif"), 8.25);
-    m_label1 = addLabel(this, QStringLiteral("Label1"), host.playerName(), QRect(2400, 240, 1935, 255), small);
+    m_label1 = addLabel(this, QStringLiteral("Label1"), context.playerName(), QRect(2400, 240, 1935, 255), small);
     m_seconds = addLabel(this, QStringLiteral("Bezeichnung6"), QStringLiteral("0"), QRect(4680, 240, 495, 255), small);
     m_seconds->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     addLabel(this, QStringLiteral("Bezeichnung7"), QStringLiteral(" Sek"), QRect(5160, 240, 465, 255), small)
@@ -153,7 +154,7 @@ Fang::~Fang() = default;
 void Fang::activate()
 {
     centre();
-    m_label1->setText(host().playerName());
+    m_label1->setText(context().playerName());
     m_game->fangliste();
     m_game->fangwort();
     // The field has the keyboard from the start, so that no key meant for the game presses a
@@ -199,7 +200,7 @@ void Fang::fangstopp()
 
 void Fang::fanghilfe()
 {
-    host().messages().ok(kHelpCaption, kHelpText);
+    context().messages().ok(kHelpCaption, kHelpText);
     m_bild5->setFocus();
 }
 

@@ -21,7 +21,7 @@ public:
     static inline const QString kHelpCaption = QStringLiteral("F a n g e");
     static const QString kHelpText;
 
-    explicit Fang(Host &host, QWidget *parent = nullptr);
+    explicit Fang(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
     ~Fang() override;
 
     // Centres the window, shows the player's name, fills the word list, prepares a word and gives

@@ -45,7 +45,8 @@ QWidget *face(QWidget *parent, const char *name, QPoint corner, Face::Mood mood)
 }
 } // namespace
 
-Galgen::Galgen(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(host)
+Galgen::Galgen(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : ActivityWindow(context, navigation, parent), m_game(context)
 {
     setObjectName(QStringLiteral("galgen"));
     setWindowTitle(QStringLiteral("ortilo (Wortgalgen)"));

@@ -22,7 +22,7 @@ public:
     static inline const QColor kBodyColour = QColor(0, 192, 0);
     static inline const QColor kLegColour = QColor(0, 0, 192);
 
-    explicit Galgen(Host &host, QWidget *parent = nullptr);
+    explicit Galgen(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 
     // Centres the window and prepares a game; with no word to play it says so and goes back to
     // the menu.

@@ -9,18 +9,18 @@
 
 namespace wortilo {
 
-GallowsGame::GallowsGame(Host &host, QObject *parent) : QObject(parent), m_host(host) {}
+GallowsGame::GallowsGame(ActivityContext &context, QObject *parent) : QObject(parent), m_context(context) {}
 
 void GallowsGame::galgenrunde()
 {
     m_highlighted.fill(false);
     if (m_deck.isEmpty()) {
         // A picture named by its article alone has no letter to guess.
-        m_deck = m_host.activeWords();
+        m_deck = m_context.activeWords();
         m_deck.removeIf([](const Word &word) { return !word.hasNoun(); });
     }
-    m_host.random().seedFromClock(m_host.clock());
-    m_word = m_deck.isEmpty() ? Word() : m_deck.takeAt(m_host.random().index(int(m_deck.size())));
+    m_context.random().seedFromClock(m_context.clock());
+    m_word = m_deck.isEmpty() ? Word() : m_deck.takeAt(m_context.random().index(int(m_deck.size())));
     m_foundLetters.clear();
     m_wrong = 0;
     m_attempts = 0;
@@ -93,14 +93,14 @@ void GallowsGame::letterClicked(int key)
         return;
     }
     m_attempts = highlightedCount();
-    m_host.appendUsage(Activity::Galgen, m_word.noun());
+    m_context.appendUsage(Activity::Galgen, m_word.noun());
     endGame(Phase::Won);
 }
 
 void GallowsGame::endGame(Phase phase)
 {
     m_phase = phase;
-    m_picture = Picture::load(m_host.pictureFolder().resolve(m_word.entry()));
+    m_picture = Picture::load(m_context.pictureFolder().resolve(m_word.entry()));
     Q_EMIT changed();
     // The message and the next game come after this click has been handled, so the message box's
     // event loop never runs inside the click.
@@ -110,11 +110,11 @@ void GallowsGame::endGame(Phase phase)
 void GallowsGame::finish()
 {
     if (m_phase == Phase::Won) {
-        m_host.messages().ok(kCaption, QStringLiteral("Du hast ") + QString::number(m_attempts)
+        m_context.messages().ok(kCaption, QStringLiteral("Du hast ") + QString::number(m_attempts)
                                            + QStringLiteral(" Versuche benötigt!") + kCr
                                            + QStringLiteral("Weiter zur nächsten Runde ...") + kCr + kCr);
     } else if (m_phase == Phase::Lost) {
-        m_host.messages().ok(kCaption, QStringLiteral("Du hast leider verloren!") + kCr + kCr);
+        m_context.messages().ok(kCaption, QStringLiteral("Du hast leider verloren!") + kCr + kCr);
     } else {
         return; // the game was left in the meantime
     }

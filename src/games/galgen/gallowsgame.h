@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "core/host.h"
+#include "core/activitycontext.h"
 #include "pictures/picture.h"
 
 #include <QObject>
@@ -34,7 +34,7 @@ public:
         Lost,
     };
 
-    explicit GallowsGame(Host &host, QObject *parent = nullptr);
+    explicit GallowsGame(ActivityContext &context, QObject *parent = nullptr);
 
     // A game prepared, as each activation does: a fresh keyboard, the next word from the deck
     // (words without a noun are never drawn).
@@ -76,7 +76,7 @@ private:
     // The end message, then the next game.
     void finish();
 
-    Host &m_host;
+    ActivityContext &m_context;
     Phase m_phase = Phase::NoWord;
     QList<Word> m_deck;
     Word m_word;

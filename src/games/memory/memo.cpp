@@ -31,7 +31,8 @@ QPoint cardCorner(int card)
 }
 } // namespace
 
-Memo::Memo(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(host)
+Memo::Memo(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : ActivityWindow(context, navigation, parent), m_game(context)
 {
     setObjectName(QStringLiteral("memo"));
     setWindowTitle(QStringLiteral("ortilo (Memory)"));
@@ -80,7 +81,7 @@ Memo::Memo(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(h
 
 void Memo::activate()
 {
-    m_board->setBackgroundColor(host().background());
+    m_board->setBackgroundColor(context().background());
     // The memorising message is read over the open board, so the window is shown before it.
     show();
     raise();
@@ -110,7 +111,7 @@ QFont Memo::nounFont(const QString &noun) const
 void Memo::printNouns()
 {
     m_board->clear();
-    const LetterColours colours = host().letterColours();
+    const LetterColours colours = context().letterColours();
     for (int k = 1; k <= MemoryGame::kCards && m_game.isUsed(k); ++k) {
         m_board->setFont(nounFont(m_game.nounOf(k)));
         m_board->setCurrentPos(cardCorner(k) + QPoint(kTextInset, kTextDrop));

@@ -21,7 +21,7 @@ class Memo : public ActivityWindow
 public:
     static inline const QColor kCardColour = QColor(224, 224, 224);
 
-    explicit Memo(Host &host, QWidget *parent = nullptr);
+    explicit Memo(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 
     // The background colour from the colour panel, then a new game.
     void activate() override;

@@ -8,7 +8,7 @@
 
 namespace wortilo {
 
-MemoryGame::MemoryGame(Host &host, QObject *parent) : QObject(parent), m_host(host) {}
+MemoryGame::MemoryGame(ActivityContext &context, QObject *parent) : QObject(parent), m_context(context) {}
 
 void MemoryGame::setPhase(Phase phase)
 {
@@ -25,7 +25,7 @@ void MemoryGame::activate()
 void MemoryGame::wortvorrat()
 {
     m_pool.clear();
-    for (const Word &word : m_host.activeWords())
+    for (const Word &word : m_context.activeWords())
         m_pool.append(word.noun());
 }
 
@@ -33,20 +33,20 @@ void MemoryGame::spielfeld()
 {
     if (m_pool.size() < kMaxPairs)
         wortvorrat();
-    m_host.random().seedFromClock(m_host.clock());
+    m_context.random().seedFromClock(m_context.clock());
     m_layout.clear();
     m_gameNouns.clear();
     // Nine nouns, or as many as there are words.
     const int pairs = std::min<int>(kMaxPairs, int(m_pool.size()));
     for (int i = 0; i < pairs; ++i) {
-        const QString noun = m_pool.takeAt(m_host.random().index(int(m_pool.size())));
+        const QString noun = m_pool.takeAt(m_context.random().index(int(m_pool.size())));
         m_layout.append(noun);
         insertSorted(m_gameNouns, noun);
     }
     // Each noun's second card goes in before one of the first `pairs` places, so the card of the
     // last noun drawn stays the last card.
     for (const QString &noun : std::as_const(m_gameNouns))
-        m_layout.insert(m_host.random().index(pairs), noun);
+        m_layout.insert(m_context.random().index(pairs), noun);
     for (int k = 1; k <= kCards; ++k)
         m_inPlay[std::size_t(k - 1)] = isUsed(k);
     offenloeschen();
@@ -58,7 +58,7 @@ void MemoryGame::neuesspiel()
     m_covered.fill(false);
     spielfeld();
     Q_EMIT changed();
-    m_host.messages().ok(kCaption, QStringLiteral("Merke dir die Lage der Wörter gut.") + kCr
+    m_context.messages().ok(kCaption, QStringLiteral("Merke dir die Lage der Wörter gut.") + kCr
                                        + QStringLiteral("Klicke danach auf den Startknopf!") + kCr + kCr);
     setPhase(Phase::Memorising);
 }
@@ -121,14 +121,14 @@ void MemoryGame::spielende()
     if (m_phase != Phase::Finished)
         return; // the game was left in the meantime
     for (const QString &noun : std::as_const(m_gameNouns))
-        m_host.appendUsage(Activity::Memory, noun);
-    m_host.messages().ok(kEndCaption, QStringLiteral("Prima, du hast es geschafft!") + kCr);
+        m_context.appendUsage(Activity::Memory, noun);
+    m_context.messages().ok(kEndCaption, QStringLiteral("Prima, du hast es geschafft!") + kCr);
     neuesspiel();
 }
 
 void MemoryGame::help()
 {
-    m_host.messages().ok(kCaption, QStringLiteral("Immer zwei Felder bilden ein Wortpaar, klicke") + kCr
+    m_context.messages().ok(kCaption, QStringLiteral("Immer zwei Felder bilden ein Wortpaar, klicke") + kCr
                                        + QStringLiteral("die Einzelfelder an und suche so Wortpaare!") + kCr);
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "core/host.h"
+#include "core/activitycontext.h"
 
 #include <QObject>
 #include <QStringList>
@@ -35,7 +35,7 @@ public:
         Finished,   // every pair found; the success message and the next board follow
     };
 
-    explicit MemoryGame(Host &host, QObject *parent = nullptr);
+    explicit MemoryGame(ActivityContext &context, QObject *parent = nullptr);
 
     // The window was shown from the menu: "Start" is offered and a new game begins (a game in
     // progress is abandoned).
@@ -100,7 +100,7 @@ private:
     // Usage lines, the success message, the next game.
     void spielende();
 
-    Host &m_host;
+    ActivityContext &m_context;
     Phase m_phase = Phase::Idle;
     QStringList m_pool;
     QStringList m_layout;

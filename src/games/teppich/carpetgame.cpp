@@ -9,26 +9,26 @@
 
 namespace wortilo {
 
-CarpetGame::CarpetGame(Host &host) : m_host(host) {}
+CarpetGame::CarpetGame(ActivityContext &context) : m_context(context) {}
 
 void CarpetGame::teppichliste()
 {
     m_deck.clear();
-    for (const Word &word : m_host.activeWords())
+    for (const Word &word : m_context.activeWords())
         if (word.hasNoun() && word.noun().size() <= kCells)
             m_deck.append(word.noun());
 }
 
 bool CarpetGame::teppichwort()
 {
-    m_host.random().seedFromClock(m_host.clock());
+    m_context.random().seedFromClock(m_context.clock());
     if (m_deck.isEmpty())
         teppichliste();
     if (m_deck.isEmpty()) {
         clear();
         return false;
     }
-    m_word = m_deck.takeAt(m_host.random().index(int(m_deck.size())));
+    m_word = m_deck.takeAt(m_context.random().index(int(m_deck.size())));
     if (m_deck.isEmpty())
         teppichliste();
     buildCarpet();
@@ -40,7 +40,7 @@ bool CarpetGame::teppichwort()
 
 void CarpetGame::buildCarpet()
 {
-    Random &random = m_host.random();
+    Random &random = m_context.random();
     struct Letter {
         QChar letter;
         bool fromWord;
@@ -102,9 +102,9 @@ CarpetGame::Click CarpetGame::click(int cell)
     if (m_found < m_word.size())
         return Click::Right;
 
-    m_host.appendUsage(Activity::Teppich, m_word);
-    if (m_host.confirmationsOn())
-        m_host.messages().ok(kCaption, kDoneText + kCr + kCr);
+    m_context.appendUsage(Activity::Teppich, m_word);
+    if (m_context.confirmationsOn())
+        m_context.messages().ok(kCaption, kDoneText + kCr + kCr);
     teppichwort();
     return Click::Completed;
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "core/host.h"
+#include "core/activitycontext.h"
 
 #include <QObject>
 #include <QPoint>
@@ -33,7 +33,7 @@ public:
 
     enum class Click { Ignored, Wrong, Right, Completed };
 
-    explicit CarpetGame(Host &host);
+    explicit CarpetGame(ActivityContext &context);
 
     // Fills the deck with the nouns of the active words; an empty noun (a picture named by its
     // article alone) and nouns longer than the carpet could never be completed and are left out.
@@ -79,7 +79,7 @@ Q_SIGNALS:
 private:
     void buildCarpet();
 
-    Host &m_host;
+    ActivityContext &m_context;
     QStringList m_deck;
     QString m_word;
     QString m_carpet;

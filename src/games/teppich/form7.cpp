@@ -30,7 +30,8 @@ QRect cellBox(int cell)
 }
 } // namespace
 
-Form7::Form7(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game(std::make_unique<CarpetGame>(host))
+Form7::Form7(ActivityContext &context, Navigation &navigation, QWidget *parent)
+    : ActivityWindow(context, navigation, parent), m_game(std::make_unique<CarpetGame>(context))
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("ortilo (Buchstabenteppich)"));
@@ -63,7 +64,7 @@ Form7::Form7(Host &host, QWidget *parent) : ActivityWindow(host, parent), m_game
     next->setAccessibleName(QStringLiteral("Neues Wort"));
 
     connect(help, &QPushButton::clicked, this,
-            [this] { this->host().messages().ok(CarpetGame::kCaption, CarpetGame::kHelpText); });
+            [this] { this->context().messages().ok(CarpetGame::kCaption, CarpetGame::kHelpText); });
     connect(cancel, &QPushButton::clicked, this, &Form7::cancel);
     connect(next, &QPushButton::clicked, this, [this] { m_game->teppichwort(); });
     connect(m_bild1, &DrawingSurface::pressed, this,

@@ -17,7 +17,7 @@ class Form7 : public ActivityWindow
     Q_OBJECT
 public:
 
-    explicit Form7(Host &host, QWidget *parent = nullptr);
+    explicit Form7(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
     ~Form7() override;
 
     // Centres the window, fills the deck and lays out a carpet; with no noun that fits a

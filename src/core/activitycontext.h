@@ -22,12 +22,13 @@ struct LetterColours {
     int of(QChar c) const { return isVowel(c) ? vowel : consonant; }
 };
 
-// What an activity may read of the program's shared state, and how it hands control back.
-// The session implements it; tests use a fake.
-class Host
+// What an activity works with: the shared state it reads, the usage log it writes, and the
+// services it draws on. Engines and their windows get it; how a window hands control back to
+// the menu is not part of it. The session implements it; tests use a fake.
+class ActivityContext
 {
 public:
-    virtual ~Host() = default;
+    virtual ~ActivityContext() = default;
 
     // The words the activities draw from (the word list, narrowed to the letter filter's nouns
     // while "Filter" is checked).
@@ -40,15 +41,12 @@ public:
     virtual QString playerName() const = 0;
     // Appends a line to the activity's list of the usage view.
     virtual void appendUsage(Activity activity, const QString &line) = 0;
+
     virtual Messages &messages() = 0;
     virtual const PictureFolder &pictureFolder() const = 0;
     // The program's one random generator, and the clock the games seed it from.
     virtual Random &random() = 0;
     virtual Clock &clock() = 0;
-    // Shows the main window again; called when an activity is left.
-    virtual void returnToMenu() = 0;
-    // True once the program is ending: windows closing then must not hand control back.
-    virtual bool quitting() const = 0;
 };
 
 } // namespace wortilo

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "core/host.h"
+#include "core/activitycontext.h"
 #include "core/random.h"
 #include "pictures/folder.h"
 #include "support/fakemessages.h"
 #include "support/manualclock.h"
+#include "support/words.h"
+#include "widgets/navigation.h"
 
 #include <QColor>
 #include <QStringList>
@@ -12,12 +14,13 @@
 
 namespace wortilo::test {
 
-// A main window stand-in for activity tests: the values an activity reads are plain members to
-// set, and what it hands back (usage lines, returns to the menu) is recorded.
-class FakeHost : public Host
+// A main window stand-in for activity tests, as the activity's context and the window's way
+// back: the values an activity reads are plain members to set, and what it hands back (usage
+// lines, returns to the menu) is recorded.
+class FakeContext : public ActivityContext, public Navigation
 {
 public:
-    QList<Word> activeWords() const override { return Word::fromEntries(entries); }
+    QList<Word> activeWords() const override { return wordsOf(entries); }
     QColor background() const override { return backgroundColor; }
     LetterColours letterColours() const override { return colours; }
     bool confirmationsOn() const override { return confirmations; }
@@ -32,10 +35,10 @@ public:
 
     const QStringList &usageLines(Activity activity) const { return usage.at(std::size_t(activity)); }
 
-    // A host whose active entries are these, with the pictures of a folder.
-    static FakeHost withPictures(const QString &folderPath, const QStringList &activeEntries)
+    // A context whose active entries are these, with the pictures of a folder.
+    static FakeContext withPictures(const QString &folderPath, const QStringList &activeEntries)
     {
-        FakeHost host;
+        FakeContext host;
         host.entries = activeEntries;
         host.folder = PictureFolder(folderPath);
         host.folder.scan();
