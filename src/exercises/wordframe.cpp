@@ -8,22 +8,20 @@
 namespace wortilo {
 
 WordFrame::WordFrame(Host &host, StripStyle style, int refillBelow)
-    : m_host(host), m_style(style), m_refillBelow(refillBelow)
+    : m_host(host), m_style(style), m_deck(refillBelow)
 {
 }
 
 void WordFrame::wortstapel()
 {
-    m_deck = m_host.activeWords();
-    if (m_nounsOnly)
-        m_deck.removeIf([](const Word &word) { return !word.hasNoun(); });
+    m_deck.refill(m_host.activeWords());
 }
 
 Word WordFrame::drawWord()
 {
-    if (m_deck.size() < m_refillBelow)
+    if (m_deck.isShort())
         wortstapel();
-    m_word = m_deck.isEmpty() ? Word() : m_deck.takeAt(m_host.random().index(int(m_deck.size())));
+    m_word = m_deck.draw(m_host.random());
     return m_word;
 }
 

@@ -14,13 +14,8 @@ GallowsGame::GallowsGame(Host &host, QObject *parent) : QObject(parent), m_host(
 void GallowsGame::galgenrunde()
 {
     m_highlighted.fill(false);
-    if (m_deck.isEmpty()) {
-        // A picture named by its article alone has no letter to guess.
-        m_deck = m_host.activeWords();
-        m_deck.removeIf([](const Word &word) { return !word.hasNoun(); });
-    }
     m_host.random().seedFromClock(m_host.clock());
-    m_word = m_deck.isEmpty() ? Word() : m_deck.takeAt(m_host.random().index(int(m_deck.size())));
+    m_word = m_deck.draw(m_host.random(), m_host.activeWords());
     m_foundLetters.clear();
     m_wrong = 0;
     m_attempts = 0;

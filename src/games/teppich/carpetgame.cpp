@@ -13,23 +13,20 @@ CarpetGame::CarpetGame(Host &host) : m_host(host) {}
 
 void CarpetGame::teppichliste()
 {
-    m_deck.clear();
-    for (const Word &word : m_host.activeWords())
-        if (word.hasNoun() && word.noun().size() <= kCells)
-            m_deck.append(word.noun());
+    m_deck.refill(m_host.activeWords());
 }
 
 bool CarpetGame::teppichwort()
 {
     m_host.random().seedFromClock(m_host.clock());
-    if (m_deck.isEmpty())
+    if (m_deck.isShort())
         teppichliste();
     if (m_deck.isEmpty()) {
         clear();
         return false;
     }
-    m_word = m_deck.takeAt(m_host.random().index(int(m_deck.size())));
-    if (m_deck.isEmpty())
+    m_word = m_deck.draw(m_host.random()).noun();
+    if (m_deck.isShort())
         teppichliste();
     buildCarpet();
     m_found = 0;
