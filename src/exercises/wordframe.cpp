@@ -7,22 +7,20 @@
 namespace wortilo {
 
 WordFrame::WordFrame(ActivityContext &context, StripStyle style, int refillBelow)
-    : m_context(context), m_style(style), m_refillBelow(refillBelow)
+    : m_context(context), m_style(style), m_deck(refillBelow)
 {
 }
 
 void WordFrame::wortstapel()
 {
-    m_deck = m_context.activeWords();
-    if (m_nounsOnly)
-        m_deck.removeIf([](const Word &word) { return !word.hasNoun(); });
+    m_deck.refill(m_context.activeWords());
 }
 
 Word WordFrame::drawWord()
 {
-    if (m_deck.size() < m_refillBelow)
+    if (m_deck.isShort())
         wortstapel();
-    m_word = m_deck.isEmpty() ? Word() : m_deck.takeAt(m_context.random().index(int(m_deck.size())));
+    m_word = m_deck.draw(m_context.random());
     return m_word;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "core/deck.h"
 #include "core/activitycontext.h"
 #include "pictures/picture.h"
 
@@ -36,7 +37,7 @@ public:
     StripStyle style() const { return m_style; }
 
     // The deck: words not yet drawn in this pass, in the order of the active list.
-    const QList<Word> &deck() const { return m_deck; }
+    const QList<Word> &deck() const { return m_deck.words(); }
     // Refills the deck with the active words (only those with a noun, where the exercise asks
     // for nouns only).
     void wortstapel();
@@ -87,7 +88,7 @@ Q_SIGNALS:
 protected:
     // For an exercise whose task is the noun itself: a picture named by its article alone is
     // never drawn.
-    void setNounsOnly(bool nounsOnly) { m_nounsOnly = nounsOnly; }
+    void setNounsOnly(bool nounsOnly) { m_deck.setAdmits(nounsOnly ? Deck::Admits(Deck::hasNoun) : Deck::Admits()); }
 
     // Draws a word on the strip in the frame's style and the letter colours (an empty word
     // leaves the strip blank).
@@ -110,9 +111,7 @@ protected:
 private:
     ActivityContext &m_context;
     StripStyle m_style;
-    int m_refillBelow;
-    bool m_nounsOnly = false;
-    QList<Word> m_deck;
+    Deck m_deck;
     Word m_word;
     Picture m_landscape;
     Picture m_portrait;

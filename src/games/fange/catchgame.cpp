@@ -24,30 +24,27 @@ bool CatchGame::isRunning() const
 
 void CatchGame::fangliste()
 {
-    m_list.clear();
-    for (const Word &word : m_context.activeWords())
-        m_list.append(word.noun());
+    m_deck.refill(m_context.activeWords());
     Q_EMIT wordListChanged();
 }
 
 void CatchGame::fangwort()
 {
-    if (m_list.isEmpty())
+    if (m_deck.isShort())
         fangliste();
     m_context.random().seedFromClock(m_context.clock());
-    const int index = m_context.random().index(int(m_list.size()));
-    m_word = m_list.isEmpty() ? QString() : m_list.takeAt(index);
+    m_word = m_deck.draw(m_context.random()).noun();
     Q_EMIT wordListChanged();
     fangrunde();
 }
 
 void CatchGame::chooseWord(int index)
 {
-    if (m_busy || index < 0 || index >= m_list.size())
+    if (m_busy || index < 0 || index >= m_deck.size())
         return;
-    m_word = m_list.takeAt(index);
+    m_word = m_deck.take(index).noun();
     fangrunde();
-    if (m_list.isEmpty())
+    if (m_deck.isShort())
         fangliste();
     Q_EMIT wordListChanged();
 }

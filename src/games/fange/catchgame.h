@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "core/deck.h"
 #include "core/activitycontext.h"
 
 #include <QList>
@@ -56,7 +57,8 @@ public:
     void setSpeed(int seconds);
     int speed() const { return m_speed; }
 
-    const QStringList &wordList() const { return m_list; }
+    // The nouns still to be drawn, in the order of the active words.
+    QStringList wordList() const { return m_deck.nouns(); }
     // The letters still to catch; the first is the next one.
     const QString &spielwort() const { return m_word; }
     // The three parts of the bottom row: caught, next letter, the letters after it.
@@ -93,7 +95,7 @@ private:
 
     ActivityContext &m_context;
     std::unique_ptr<Ticker> m_zeit1; // the one-second timer, running exactly while a game runs
-    QStringList m_list;
+    Deck m_deck;
     QString m_word;
     QString m_caught;
     QList<int> m_columns;

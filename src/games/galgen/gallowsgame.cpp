@@ -14,13 +14,8 @@ GallowsGame::GallowsGame(ActivityContext &context, QObject *parent) : QObject(pa
 void GallowsGame::galgenrunde()
 {
     m_highlighted.fill(false);
-    if (m_deck.isEmpty()) {
-        // A picture named by its article alone has no letter to guess.
-        m_deck = m_context.activeWords();
-        m_deck.removeIf([](const Word &word) { return !word.hasNoun(); });
-    }
     m_context.random().seedFromClock(m_context.clock());
-    m_word = m_deck.isEmpty() ? Word() : m_deck.takeAt(m_context.random().index(int(m_deck.size())));
+    m_word = m_deck.draw(m_context.random(), m_context.activeWords());
     m_foundLetters.clear();
     m_wrong = 0;
     m_attempts = 0;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "core/deck.h"
 #include "core/activitycontext.h"
 #include "pictures/picture.h"
 
@@ -78,7 +79,8 @@ private:
 
     ActivityContext &m_context;
     Phase m_phase = Phase::NoWord;
-    QList<Word> m_deck;
+    // A picture named by its article alone has no letter to guess.
+    Deck m_deck{1, Deck::hasNoun};
     Word m_word;
     QString m_foundLetters; // the right letters clicked, as on the keys (upper case, ß)
     int m_wrong = 0;

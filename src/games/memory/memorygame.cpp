@@ -24,14 +24,12 @@ void MemoryGame::activate()
 
 void MemoryGame::wortvorrat()
 {
-    m_pool.clear();
-    for (const Word &word : m_context.activeWords())
-        m_pool.append(word.noun());
+    m_pool.refill(m_context.activeWords());
 }
 
 void MemoryGame::spielfeld()
 {
-    if (m_pool.size() < kMaxPairs)
+    if (m_pool.isShort())
         wortvorrat();
     m_context.random().seedFromClock(m_context.clock());
     m_layout.clear();
@@ -39,7 +37,7 @@ void MemoryGame::spielfeld()
     // Nine nouns, or as many as there are words.
     const int pairs = std::min<int>(kMaxPairs, int(m_pool.size()));
     for (int i = 0; i < pairs; ++i) {
-        const QString noun = m_pool.takeAt(m_context.random().index(int(m_pool.size())));
+        const QString noun = m_pool.draw(m_context.random()).noun();
         m_layout.append(noun);
         insertSorted(m_gameNouns, noun);
     }

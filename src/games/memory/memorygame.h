@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "core/deck.h"
 #include "core/activitycontext.h"
 
 #include <QObject>
@@ -56,7 +57,7 @@ public:
     bool startOffered() const { return m_phase == Phase::Memorising; }
 
     // The noun pool: noun forms not yet used in a game, in the order of the active word list.
-    const QStringList &pool() const { return m_pool; }
+    QStringList pool() const { return m_pool.nouns(); }
     // The card layout: card k shows entry k − 1; two entries per pair of the game.
     const QStringList &layout() const { return m_layout; }
     // The nouns of the current game in dictionary order.
@@ -102,7 +103,8 @@ private:
 
     ActivityContext &m_context;
     Phase m_phase = Phase::Idle;
-    QStringList m_pool;
+    // Refilled when it holds fewer words than a full board.
+    Deck m_pool{kMaxPairs};
     QStringList m_layout;
     QStringList m_gameNouns;
     std::array<bool, kCards> m_inPlay{};

@@ -13,23 +13,20 @@ CarpetGame::CarpetGame(ActivityContext &context) : m_context(context) {}
 
 void CarpetGame::teppichliste()
 {
-    m_deck.clear();
-    for (const Word &word : m_context.activeWords())
-        if (word.hasNoun() && word.noun().size() <= kCells)
-            m_deck.append(word.noun());
+    m_deck.refill(m_context.activeWords());
 }
 
 bool CarpetGame::teppichwort()
 {
     m_context.random().seedFromClock(m_context.clock());
-    if (m_deck.isEmpty())
+    if (m_deck.isShort())
         teppichliste();
     if (m_deck.isEmpty()) {
         clear();
         return false;
     }
-    m_word = m_deck.takeAt(m_context.random().index(int(m_deck.size())));
-    if (m_deck.isEmpty())
+    m_word = m_deck.draw(m_context.random()).noun();
+    if (m_deck.isShort())
         teppichliste();
     buildCarpet();
     m_found = 0;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "core/deck.h"
 #include "core/activitycontext.h"
 
 #include <QObject>
@@ -54,7 +55,7 @@ public:
     static QPoint cellCorner(int cell);
     static QPoint letterPosition(int cell) { return cellCorner(cell) + QPoint(800, 300); }
 
-    const QStringList &deck() const { return m_deck; }
+    QStringList deck() const { return m_deck.nouns(); }
     const QString &word() const { return m_word; }
     bool hasWord() const { return !m_word.isEmpty(); }
     // The word with a blank after each letter, as shown above the carpet (H u n d ).
@@ -80,7 +81,8 @@ private:
     void buildCarpet();
 
     ActivityContext &m_context;
-    QStringList m_deck;
+    // An empty noun and a noun longer than the carpet could never be completed.
+    Deck m_deck{1, [](const Word &word) { return word.hasNoun() && word.noun().size() <= kCells; }};
     QString m_word;
     QString m_carpet;
     std::array<bool, kCells> m_fromWord{};
