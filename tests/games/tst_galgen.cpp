@@ -129,21 +129,6 @@ private Q_SLOTS:
         QCOMPARE(m_window->game().highlightedCount(), 2);
     }
 
-    // With only a picture named by its article the window says there are no words and goes back
-    // to the menu.
-    void articleOnly()
-    {
-        FakeContext host;
-        host.entries = {QStringLiteral("DAS.BMP")};
-        Galgen window(host, host);
-        window.activate();
-        window.show();
-        QTRY_COMPARE(host.returnToMenuCalls, 1);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(host.fakeMessages.count(), 1);
-        QCOMPARE(host.fakeMessages.last().caption, QStringLiteral("Zeichjagd"));
-    }
-
     // Keys that select in other lists (Ctrl+A) leave the highlights as the game holds them.
     void keyboardShowsTheGame()
     {

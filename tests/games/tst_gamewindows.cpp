@@ -11,6 +11,7 @@
 #include "games/abc/form8.h"
 #include "games/fange/catchgame.h"
 #include "games/fange/fang.h"
+#include "games/galgen/galgen.h"
 #include "games/teppich/carpetgame.h"
 #include "games/teppich/form7.h"
 #include "support/fakecontext.h"
@@ -168,16 +169,30 @@ private Q_SLOTS:
         QVERIFY(game.deck().isEmpty());
     }
 
-    // With no noun short enough for a carpet the window says so and goes back to the menu.
-    void carpetWithoutWords()
+    // With no word the window can draw (no noun short enough for a carpet, or only a picture
+    // named by its article) it says so and goes back to the menu.
+    void refusesWithoutWords_data()
     {
+        QTest::addColumn<bool>("gallows");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("carpet, noun too long") << false << QStringLiteral("DAS") + QString(26, u'M') + QStringLiteral(".JPG");
+        QTest::newRow("gallows, article only") << true << QStringLiteral("DAS.BMP");
+    }
+    void refusesWithoutWords()
+    {
+        QFETCH(bool, gallows);
+        QFETCH(QString, entry);
         FakeContext host;
-        host.entries = {QStringLiteral("DAS") + QString(26, u'M') + QStringLiteral(".JPG")};
-        Form7 window(host, host);
-        window.activate();
-        window.show();
+        host.entries = {entry};
+        std::unique_ptr<ActivityWindow> window;
+        if (gallows)
+            window = std::make_unique<Galgen>(host, host);
+        else
+            window = std::make_unique<Form7>(host, host);
+        window->activate();
+        window->show();
         QTRY_COMPARE(host.returnToMenuCalls, 1);
-        QVERIFY(!window.isVisible());
+        QVERIFY(!window->isVisible());
         QCOMPARE(host.fakeMessages.count(), 1);
         QCOMPARE(host.fakeMessages.last().caption, QStringLiteral("Zeichjagd"));
         QCOMPARE(host.fakeMessages.last().text, QStringLiteral("Es sind keine Wörter vorhanden.") + kCr
