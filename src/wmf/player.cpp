@@ -532,9 +532,9 @@ bool Player::playRecord(const RecordRef &record)
         drawShape(path, true, true);
         break;
     }
-    case rec::Arc: drawArc(r, 0); break;
-    case rec::Pie: drawArc(r, 1); break;
-    case rec::Chord: drawArc(r, 2); break;
+    case rec::Arc: drawArc(r, ArcKind::Open); break;
+    case rec::Pie: drawArc(r, ArcKind::Pie); break;
+    case rec::Chord: drawArc(r, ArcKind::Chord); break;
     case rec::SetPixel: {
         const QPointF p = r.pointYX(4);
         QRectF rect = devRect(QRectF(p, QSizeF(1, 1)));
@@ -960,7 +960,7 @@ void Player::drawPolyPolygon(const RecordReader &r)
         drawShape(path, true, true);
 }
 
-void Player::drawArc(const RecordReader &r, int kind)
+void Player::drawArc(const RecordReader &r, ArcKind kind)
 {
     const QPointF end = dev(r.pointYX(0)), start = dev(r.pointYX(4));
     const QRectF rect = devRect(r.rectBRTL(8));
@@ -976,17 +976,17 @@ void Player::drawArc(const RecordReader &r, int kind)
     while (sweep <= 0)
         sweep += 360;
     QPainterPath path;
-    if (kind == 1) {
+    if (kind == ArcKind::Pie) {
         path.moveTo(c);
         path.arcTo(rect, a0, sweep);
         path.closeSubpath();
     } else {
         path.arcMoveTo(rect, a0);
         path.arcTo(rect, a0, sweep);
-        if (kind == 2)
+        if (kind == ArcKind::Chord)
             path.closeSubpath();
     }
-    drawShape(path, kind != 0, true);
+    drawShape(path, kind != ArcKind::Open, true);
 }
 
 void Player::fillPath(const QPainterPath &path, const QBrush &brush, QPainter::CompositionMode mode)
@@ -1012,7 +1012,7 @@ QFont Player::qfontFor(const FontObject &f, qreal pixelSize, qreal *ascent, qrea
     QStringList families = fontFamiliesFor(face, f.pitchAndFamily, &hint);
     // Symbol text arrives here already turned into Unicode (Greek, arrows, maths); installed
     // "Symbol" look-alikes only carry the old symbol encoding, so the generic serif shows it better.
-    if (f.charset == 2 && isSymbolFace(f.face))
+    if (f.charset == rec::SymbolCharset && isSymbolFace(f.face))
         families = QStringList{families.constLast()};
     QFont font;
     font.setFamilies(families);
@@ -1095,7 +1095,7 @@ void Player::drawText(QPointF reference, const char *bytes, qsizetype length, qu
         return;
 
     QList<int> bytesPerUnit;
-    const bool symbol = f.charset == 2 && isSymbolFace(f.face);
+    const bool symbol = f.charset == rec::SymbolCharset && isSymbolFace(f.face);
     const QString text = m_text.decode(bytes, length, f.charset, symbol, &bytesPerUnit);
     if (text.isEmpty())
         return;

@@ -79,7 +79,9 @@ private:
     void drawShape(const QPainterPath &path, bool fill, bool stroke);
     // Charges for drawing path with pen and brush (and the current clip); false when out of work.
     bool spendOnPath(const QPainterPath &path, const QPen &pen, const QBrush &brush);
-    void drawArc(const RecordReader &r, int kind);
+    // What an arc record draws: the curve alone, a pie slice to the centre, or the curve closed by its chord.
+    enum class ArcKind { Open, Pie, Chord };
+    void drawArc(const RecordReader &r, ArcKind kind);
     void drawText(QPointF reference, const char *bytes, qsizetype length, quint16 options,
                   const QRectF *rect, const RecordReader *dxReader, qsizetype dxOffset, qsizetype dxCount);
     void drawTextOut(const RecordReader &r);

@@ -100,6 +100,9 @@ enum TextAlign : quint16 {
 
 enum ExtTextOutOptions : quint16 { EtoOpaque = 0x0002, EtoClipped = 0x0004, EtoGlyphIndex = 0x0010 };
 
+// The character set of a font whose characters are the Symbol font's own, not a code page's.
+enum Charset : quint8 { SymbolCharset = 2 };
+
 // The raster operations the player understands (the high word of a ternary ROP code).
 enum TernaryRop : quint8 {
     RopBlackness = 0x00, RopNotSrcErase = 0x11, RopNotSrcCopy = 0x33, RopSrcErase = 0x44,

@@ -5,12 +5,12 @@
 #include "core/messages.h"
 #include "core/palette.h"
 #include "core/twips.h"
-#include "slotdrag.h"
 #include "widgets/controls.h"
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
 #include "widgets/pictureframe.h"
 #include "widgets/shape.h"
+#include "widgets/slotdrag.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,7 +2,6 @@
 #include "galgen.h"
 
 #include "core/twips.h"
-#include "gallowsparts.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/pictureframe.h"
