@@ -14,7 +14,7 @@ ArticleExercise::Result ArticleExercise::check(const QString &article)
 {
     if (!hasWord() || isBusy())
         return Result::NoWord;
-    const BusyScope busy(*this);
+    const ConfirmingScope confirming(*this);
     if (currentWord().article() == article) {
         richtig();
         return Result::Right;

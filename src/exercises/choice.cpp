@@ -66,7 +66,7 @@ ChoiceExercise::Result ChoiceExercise::choose()
         return Result::Ignored;
     if (!isRight(m_offered.at(m_selected)))
         return Result::Wrong;
-    const BusyScope busy(*this);
+    const ConfirmingScope confirming(*this);
     context().appendUsage(m_activity, currentWord().noun());
     if (m_alwaysConfirm || context().confirmationsOn())
         context().messages().ok(kRightCaption, m_rightText + kCr + kCr);

@@ -16,7 +16,7 @@ TypingExercise::Result TypingExercise::textChanged(const QString &text)
 {
     if (!hasWord() || isBusy())
         return Result::Ignored;
-    const BusyScope busy(*this);
+    const ConfirmingScope confirming(*this);
     const QString &word = currentWord().noun();
     if (text == word) {
         context().appendUsage(m_activity, text);

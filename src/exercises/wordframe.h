@@ -74,9 +74,11 @@ public:
     static QList<StripGlyph> spacedGlyphs(const QString &word, const LetterColours &colours);
     static QList<StripGlyph> compactGlyphs(const QString &word, const LetterColours &colours);
 
-    // True while an answer is being handled (its message box may be open): the window ignores
-    // further answers and moves until it is done, so a double click answers once.
-    bool isBusy() const { return m_busy; }
+    // An answer is handled in the confirming phase (its message box may be open): further
+    // answers and moves are ignored until it is done, so a double click answers once.
+    enum class Phase { Answering, Confirming };
+    Phase phase() const { return m_phase; }
+    bool isBusy() const { return m_phase == Phase::Confirming; }
 
 Q_SIGNALS:
     void picturesChanged();
@@ -94,18 +96,21 @@ protected:
     // leaves the strip blank).
     void showOnStrip(const QString &word);
 
-    // Marks the frame busy for its lifetime.
-    class BusyScope
+    // Holds the frame in the confirming phase for its lifetime.
+    class ConfirmingScope
     {
     public:
-        explicit BusyScope(WordFrame &frame) : m_frame(frame), m_was(frame.m_busy) { frame.m_busy = true; }
-        ~BusyScope() { m_frame.m_busy = m_was; }
-        BusyScope(const BusyScope &) = delete;
-        BusyScope &operator=(const BusyScope &) = delete;
+        explicit ConfirmingScope(WordFrame &frame) : m_frame(frame), m_was(frame.m_phase)
+        {
+            frame.m_phase = Phase::Confirming;
+        }
+        ~ConfirmingScope() { m_frame.m_phase = m_was; }
+        ConfirmingScope(const ConfirmingScope &) = delete;
+        ConfirmingScope &operator=(const ConfirmingScope &) = delete;
 
     private:
         WordFrame &m_frame;
-        bool m_was;
+        Phase m_was;
     };
 
 private:
@@ -118,7 +123,7 @@ private:
     Picture m_loader;
     QList<StripGlyph> m_strip;
     QString m_stripText;
-    bool m_busy = false;
+    Phase m_phase = Phase::Answering;
 };
 
 } // namespace wortilo

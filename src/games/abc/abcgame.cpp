@@ -12,8 +12,8 @@ AbcGame::AbcGame(ActivityContext &context) : m_context(context) {}
 
 void AbcGame::abcneu()
 {
-    if (m_solved) {
-        m_solved = false;
+    if (m_phase == Phase::Solved) {
+        m_phase = Phase::Sorting;
         Q_EMIT solvedChanged(false);
     }
     abcleeren();
@@ -50,7 +50,7 @@ void AbcGame::abcleeren()
 void AbcGame::drop(int target, int source)
 {
     const int n = slotCount();
-    if (m_solved || target < 0 || target >= n || source < 0 || source >= n)
+    if (m_phase != Phase::Sorting || target < 0 || target >= n || source < 0 || source >= n)
         return;
     m_pictures.swapItemsAt(target, source);
     m_slots.swapItemsAt(target, source);
@@ -60,9 +60,9 @@ void AbcGame::drop(int target, int source)
 
 void AbcGame::abcpruefen()
 {
-    if (m_solved || m_slots.isEmpty() || m_target.join(QString()) != m_slots.join(QString()))
+    if (m_phase != Phase::Sorting || m_slots.isEmpty() || m_target.join(QString()) != m_slots.join(QString()))
         return;
-    m_solved = true;
+    m_phase = Phase::Solved;
     QString line;
     for (const QString &noun : std::as_const(m_target))
         line += noun + u' ';

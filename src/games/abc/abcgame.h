@@ -32,6 +32,10 @@ public:
         friend bool operator==(const ResultLine &, const ResultLine &) = default;
     };
 
+    // Drops count while the set is sorted; once it stands in order nothing more moves until
+    // the next set.
+    enum class Phase { Sorting, Solved };
+
     explicit AbcGame(ActivityContext &context);
 
     // A new set: five distinct active words at random, their pictures loaded into the slots.
@@ -53,7 +57,8 @@ public:
     int slotCount() const { return int(m_slots.size()); }
     // The picture in a slot (empty after abcleeren).
     Picture picture(int slot) const;
-    bool isSolved() const { return m_solved; }
+    Phase phase() const { return m_phase; }
+    bool isSolved() const { return m_phase == Phase::Solved; }
     // What the result panel lists, one line per noun in dictionary order.
     QList<ResultLine> resultLines() const;
 
@@ -69,7 +74,7 @@ private:
     QStringList m_target;
     QStringList m_slots;
     QList<Picture> m_pictures;
-    bool m_solved = false;
+    Phase m_phase = Phase::Sorting;
 };
 
 } // namespace wortilo

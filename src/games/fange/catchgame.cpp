@@ -5,7 +5,6 @@
 #include "core/messages.h"
 #include "core/random.h"
 
-#include <QScopedValueRollback>
 #include <algorithm>
 
 namespace wortilo {
@@ -16,11 +15,6 @@ CatchGame::CatchGame(ActivityContext &context) : m_context(context), m_zeit1(con
 }
 
 CatchGame::~CatchGame() = default;
-
-bool CatchGame::isRunning() const
-{
-    return m_zeit1->isActive();
-}
 
 void CatchGame::fangliste()
 {
@@ -40,7 +34,7 @@ void CatchGame::fangwort()
 
 void CatchGame::chooseWord(int index)
 {
-    if (m_busy || index < 0 || index >= m_deck.size())
+    if (m_phase == Phase::Confirming || index < 0 || index >= m_deck.size())
         return;
     m_word = m_deck.take(index).noun();
     fangrunde();
@@ -53,6 +47,7 @@ void CatchGame::chooseWord(int index)
 void CatchGame::fangrunde()
 {
     m_zeit1->stop();
+    m_phase = Phase::Prepared;
     m_figureVisible = false;
     m_figure = QPoint(kStartColumn, kStartRow);
     if (m_word.isEmpty() || m_word.size() > kMaxWordLength)
@@ -68,8 +63,9 @@ void CatchGame::fangrunde()
 
 void CatchGame::start()
 {
-    if (m_busy || isRunning())
+    if (m_phase != Phase::Prepared)
         return;
+    m_phase = Phase::Running;
     m_zeit1->start(kTickMs);
     fangverteilen();
     m_figureVisible = true;
@@ -106,7 +102,7 @@ void CatchGame::fangverteilen()
 
 void CatchGame::move(int dColumn, int dRow)
 {
-    if (m_busy)
+    if (m_phase == Phase::Confirming)
         return;
     m_figure.setX(std::clamp(m_figure.x() + dColumn, 0, kColumns - 1));
     m_figure.setY(std::clamp(m_figure.y() + dRow, 0, kRows - 1));
@@ -137,7 +133,7 @@ void CatchGame::catchFirst()
 
 void CatchGame::fanggeschafft()
 {
-    const QScopedValueRollback busy(m_busy, true);
+    m_phase = Phase::Confirming;
     m_zeit1->stop();
     m_figureVisible = false;
     Q_EMIT stateChanged();
@@ -149,7 +145,7 @@ void CatchGame::fanggeschafft()
 
 void CatchGame::tick()
 {
-    if (m_busy || !isRunning())
+    if (m_phase != Phase::Running)
         return;
     ++m_seconds;
     if (m_seconds % m_speed == 0) {
@@ -163,6 +159,8 @@ void CatchGame::fangstopp()
 {
     m_figureVisible = false;
     m_zeit1->stop();
+    if (m_phase == Phase::Running)
+        m_phase = Phase::Prepared;
     Q_EMIT stateChanged();
 }
 

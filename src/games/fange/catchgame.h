@@ -36,6 +36,11 @@ public:
     static inline const QString kFallbackWord = QStringLiteral("Zeichjagd");
     static inline const QString kDoneCaption = QStringLiteral("Zeichjagd");
 
+    // A game is prepared (the figure still moves), runs, or its completion is confirmed: while
+    // the message box is open nothing counts, neither keys nor clicks nor the timer; the next
+    // prepared game ends that phase.
+    enum class Phase { Prepared, Running, Confirming };
+
     explicit CatchGame(ActivityContext &context);
     ~CatchGame() override;
 
@@ -66,7 +71,8 @@ public:
     QString nextLetter() const { return m_word.left(1); }
     QString rest() const { return m_word.mid(1); }
     int seconds() const { return m_seconds; }
-    bool isRunning() const;
+    Phase phase() const { return m_phase; }
+    bool isRunning() const { return m_phase == Phase::Running; }
     // Whether the letters stand on the field (after a start), or the start text does.
     bool lettersPlaced() const { return m_lettersPlaced; }
     bool isFigureVisible() const { return m_figureVisible; }
@@ -94,7 +100,7 @@ private:
     void tick();
 
     ActivityContext &m_context;
-    std::unique_ptr<Ticker> m_zeit1; // the one-second timer, running exactly while a game runs
+    std::unique_ptr<Ticker> m_zeit1; // the one-second timer, running exactly in the running phase
     Deck m_deck;
     QString m_word;
     QString m_caught;
@@ -105,7 +111,7 @@ private:
     int m_speed = kDefaultSpeed;
     bool m_lettersPlaced = false;
     bool m_figureVisible = false;
-    bool m_busy = false;
+    Phase m_phase = Phase::Prepared;
 };
 
 } // namespace wortilo

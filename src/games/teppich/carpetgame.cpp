@@ -5,7 +5,6 @@
 #include "core/random.h"
 
 #include <QList>
-#include <QScopedValueRollback>
 
 namespace wortilo {
 
@@ -31,6 +30,7 @@ bool CarpetGame::teppichwort()
     buildCarpet();
     m_found = 0;
     m_marked.fill(false);
+    m_phase = Phase::Playing;
     Q_EMIT wordChanged();
     return true;
 }
@@ -69,6 +69,7 @@ void CarpetGame::clear()
     m_fromWord.fill(false);
     m_marked.fill(false);
     m_found = 0;
+    m_phase = Phase::NoWord;
     Q_EMIT wordChanged();
 }
 
@@ -88,9 +89,8 @@ QPoint CarpetGame::cellCorner(int cell)
 
 CarpetGame::Click CarpetGame::click(int cell)
 {
-    if (m_busy || !hasWord() || cell < 0 || cell >= kCells)
+    if (m_phase != Phase::Playing || cell < 0 || cell >= kCells)
         return Click::Ignored;
-    const QScopedValueRollback busy(m_busy, true);
     if (m_carpet.at(cell) != m_word.at(m_found))
         return Click::Wrong;
     m_marked[std::size_t(cell)] = true;
@@ -99,6 +99,7 @@ CarpetGame::Click CarpetGame::click(int cell)
     if (m_found < m_word.size())
         return Click::Right;
 
+    m_phase = Phase::Confirming;
     m_context.appendUsage(Activity::Teppich, m_word);
     if (m_context.confirmationsOn())
         m_context.messages().ok(kCaption, kDoneText + kCr + kCr);

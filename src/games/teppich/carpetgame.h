@@ -34,6 +34,11 @@ public:
 
     enum class Click { Ignored, Wrong, Right, Completed };
 
+    // Clicks count only while a word is played. A completed word is confirmed in a phase of its
+    // own, in which clicks (which the message box's event loop may deliver) are ignored; the next
+    // word ends it.
+    enum class Phase { NoWord, Playing, Confirming };
+
     explicit CarpetGame(ActivityContext &context);
 
     // Fills the deck with the nouns of the active words; an empty noun (a picture named by its
@@ -55,6 +60,7 @@ public:
     static QPoint cellCorner(int cell);
     static QPoint letterPosition(int cell) { return cellCorner(cell) + QPoint(800, 300); }
 
+    Phase phase() const { return m_phase; }
     QStringList deck() const { return m_deck.nouns(); }
     const QString &word() const { return m_word; }
     bool hasWord() const { return !m_word.isEmpty(); }
@@ -88,7 +94,7 @@ private:
     std::array<bool, kCells> m_fromWord{};
     std::array<bool, kCells> m_marked{};
     int m_found = 0;
-    bool m_busy = false;
+    Phase m_phase = Phase::NoWord;
 };
 
 } // namespace wortilo
