@@ -1,66 +1,30 @@
 // SPDX-License-Identifier: MIT
 // Every window opened from the menu as a child or a teacher opens it, looked at as a whole: the
 // colour its lists and text fields paint their text in, and what assistive technology reads.
-#include "app/form1.h"
 #include "exercises/testpictures.h"
 #include "exercises/windowhelpers.h"
-#include "session/session.h"
-#include "support/fakemessages.h"
-#include "support/manualclock.h"
-#include "usage/form11.h"
+#include "support/everywindow.h"
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
 #include "widgets/pictureframe.h"
 
 #include <QAccessible>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <functional>
 
 using namespace wortilo;
-using Look = std::function<void(QWidget *window, const QString &where)>;
 
 namespace {
 
-void click(QWidget *window, const QString &caption)
-{
-    for (QPushButton *b : window->findChildren<QPushButton *>())
-        if (b->text() == caption && b->isVisible())
-            return QTest::mouseClick(b, Qt::LeftButton);
-    QFAIL(qPrintable(caption));
-}
-
-// The program on six pictures, every panel allowed; hands the main window with each panel, the
-// usage view and each activity window (named by its heading) to look, opened and left again.
-void visitEveryWindow(const Look &look)
+// The program on six pictures, every window handed to look.
+void visitEveryWindow(const test::EveryWindow::Look &look)
 {
     QTemporaryDir dir;
     for (const char *name : {"derHund.bmp", "dieKatze.bmp", "dasUfo.bmp", "derBall.bmp", "dieMaus.bmp", "dasEi.bmp"})
         testpictures::makeImage(40, 30).save(dir.filePath(QString::fromLatin1(name)));
-    test::FakeMessages messages;
-    test::ManualClock clock;
-    Session session(messages, dir.path(), clock);
-    Form1 menu(session);
-    QVERIFY(menu.startUp());
-    menu.show();
-    click(&menu, QStringLiteral("Optionen"));
-    for (const char *name : {"Check3", "Check4", "Check5"})
-        menu.findChild<QCheckBox *>(QLatin1String(name))->setChecked(true);
-    look(&menu, QStringLiteral("Form1"));
-    for (const char *panel : {"Farben", "Laute", "Name"}) {
-        click(&menu, QString::fromUtf8(panel));
-        look(&menu, QStringLiteral("Form1"));
-    }
-    click(&menu, QStringLiteral("Kontrolle"));
-    look(menu.usageView(), QStringLiteral("Kontrolle"));
-    click(menu.usageView(), QStringLiteral("Abbruch ..."));
-    for (const ActivityRow &row : activityTable()) {
-        click(&menu, QString::fromUtf8(row.caption));
-        look(menu.activityWindow(row.activity), QString::fromUtf8(row.heading));
-        click(menu.activityWindow(row.activity), QStringLiteral("Abbruch . . ."));
-    }
+    test::EveryWindow().walk(dir.path(), look);
 }
 
 // Where a list or text field shows unselected text, in its window's pixels; an empty one is
