@@ -634,39 +634,38 @@ void Player::createBrush(const RecordReader &r)
 
 void Player::createDibPatternBrush(const RecordReader &r)
 {
-    BrushObject brush;
-    brush.style = rec::BsDibPattern;
     const quint16 usage = r.u16(2);
     const bool dib = DibDecoder::looksLikeDib(r, 4);
     if (!spend(kDecodePixelCost * DibDecoder::claimedPixels(r, 4, dib)))
         return;
-    if (dib) {
-        brush.pattern = DibDecoder::decodeDib(r, 4, usage, m_dc.palette);
-    } else {
-        brush.pattern = DibDecoder::decodeBitmap16(r, 4);
-        brush.monoPattern = brush.pattern.format() == QImage::Format_Mono;
-    }
-    if (brush.pattern.isNull())
-        brush.style = rec::BsNull;
-    m_objects.add(brush);
+    if (dib)
+        addPatternBrush(rec::BsDibPattern, DibDecoder::decodeDib(r, 4, usage, m_dc.palette), false);
+    else
+        addPatternBrush(rec::BsDibPattern, DibDecoder::decodeBitmap16(r, 4), true);
 }
 
 void Player::createPatternBrush(const RecordReader &r)
 {
     // A Bitmap16 header (with its bits pointer), 18 reserved bytes, then the bits.
-    BrushObject brush;
-    brush.style = rec::BsPattern;
+    QImage pattern;
     if (r.size() > 32) {
         QByteArray bitmap(reinterpret_cast<const char *>(r.data()), 10);
         bitmap.append(reinterpret_cast<const char *>(r.data()) + 32, r.size() - 32);
         const RecordReader sub(reinterpret_cast<const uchar *>(bitmap.constData()), bitmap.size());
         if (!spend(kDecodePixelCost * DibDecoder::claimedPixels(sub, 0, false)))
             return;
-        brush.pattern = DibDecoder::decodeBitmap16(sub, 0);
-        brush.monoPattern = brush.pattern.format() == QImage::Format_Mono;
+        pattern = DibDecoder::decodeBitmap16(sub, 0);
     }
-    if (brush.pattern.isNull())
-        brush.style = rec::BsNull;
+    addPatternBrush(rec::BsPattern, pattern, true);
+}
+
+void Player::addPatternBrush(quint16 style, const QImage &pattern, bool bitmap16)
+{
+    BrushObject brush;
+    brush.style = pattern.isNull() ? quint16(rec::BsNull) : style;
+    brush.pattern = pattern;
+    // A monochrome Bitmap16 takes the text and background colours; a DIB brings its own.
+    brush.monoPattern = bitmap16 && pattern.format() == QImage::Format_Mono;
     m_objects.add(brush);
 }
 

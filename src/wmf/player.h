@@ -96,6 +96,8 @@ private:
     void createBrush(const RecordReader &r);
     void createDibPatternBrush(const RecordReader &r);
     void createPatternBrush(const RecordReader &r);
+    // Adds a pattern brush; one whose pattern did not decode paints nothing.
+    void addPatternBrush(quint16 style, const QImage &pattern, bool bitmap16);
     void createFont(const RecordReader &r);
     void createPalette(const RecordReader &r);
     void createRegion(const RecordReader &r);
