@@ -100,7 +100,7 @@ JpegLayout jpegLayout(const QByteArray &d)
             continue;
         if (pos + 2 > n)
             return {};
-        const int length = byteAt(d, pos) << 8 | byteAt(d, pos + 1);
+        const int length = qFromBigEndian<quint16>(d.constData() + pos); // JPEG segments are big-endian
         if (length < 2 || pos + length > n)
             return {};
         const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
