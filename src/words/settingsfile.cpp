@@ -112,7 +112,7 @@ QString fromCp1252(QByteArrayView bytes)
     s.reserve(bytes.size());
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        s += (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+        s += (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar::fromLatin1(c);
     }
     return s;
 }
