@@ -6,11 +6,13 @@
 #include "exercises/windowhelpers.h"
 #include "session/session.h"
 #include "support/fakemessages.h"
+#include "support/fakespeaker.h"
 #include "support/manualclock.h"
 #include "usage/form11.h"
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
 #include "widgets/pictureframe.h"
+#include "widgets/speakerbutton.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -33,8 +35,9 @@ void click(QWidget *window, const QString &caption)
 }
 
 // The program on six pictures, every panel allowed; hands the main window with each panel, the
-// usage view and each activity window (named by its heading) to look, opened and left again.
-void visitEveryWindow(const Look &look)
+// usage view and each activity window (named by its heading) to look, opened and left again;
+// the activities speak through the speaker if one is given.
+void visitEveryWindow(const Look &look, Speaker *speaker = nullptr)
 {
     QTemporaryDir dir;
     for (const char *name : {"derHund.bmp", "dieKatze.bmp", "dasUfo.bmp", "derBall.bmp", "dieMaus.bmp", "dasEi.bmp"})
@@ -42,6 +45,8 @@ void visitEveryWindow(const Look &look)
     test::FakeMessages messages;
     test::ManualClock clock;
     Session session(messages, dir.path(), clock);
+    if (speaker)
+        session.setSpeaker(*speaker);
     Form1 menu(session);
     QVERIFY(menu.startUp());
     menu.show();
@@ -166,6 +171,62 @@ private Q_SLOTS:
         });
         QVERIFY(labels > 20);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // Every window that shows a word has a speaker button that says it and never takes the
+    // focus, disabled with the reason while the speaker cannot speak; the gallows' button waits
+    // for the end of a game. Leaving a window stops what is being said.
+    void speakerButtonsSayTheWordShown()
+    {
+        test::FakeSpeaker speaker;
+        const QStringList nouns = {QStringLiteral("Hund"), QStringLiteral("Katze"), QStringLiteral("Ufo"),
+                                   QStringLiteral("Ball"), QStringLiteral("Maus"), QStringLiteral("Ei")};
+        QStringList shown, hidden;
+        visitEveryWindow(
+            [&](QWidget *window, const QString &where) {
+                for (SpeakerButton *button : window->findChildren<SpeakerButton *>()) {
+                    QCOMPARE(button->accessibleName(), QStringLiteral("Wort vorlesen"));
+                    QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+                    if (!button->isVisible()) {
+                        hidden << where;
+                        continue;
+                    }
+                    shown << where;
+                    QVERIFY(button->isEnabled());
+                    speaker.said.clear();
+                    QTest::mouseClick(button, Qt::LeftButton);
+                    QCOMPARE(speaker.said.size(), 1);
+                    // The word on the strip, where there is one (in Wortwahl the offered noun).
+                    if (auto *strip = window->findChild<DrawingSurface *>(QStringLiteral("Picture1")))
+                        QCOMPARE(speaker.said.first(), strip->accessibleName());
+                    QVERIFY2(nouns.contains(speaker.said.first()), qPrintable(where + u' ' + speaker.said.first()));
+                    speaker.setReason(kNoGermanVoice);
+                    QVERIFY(!button->isEnabled());
+                    QCOMPARE(button->toolTip(), kNoGermanVoice);
+                    speaker.setReason(QString());
+                }
+            },
+            &speaker);
+        QCOMPARE(shown, QStringList({QStringLiteral("Lesen"), QStringLiteral("Bildwahl"), QStringLiteral("Wortwahl"),
+                                     QStringLiteral("Begleiter"), QStringLiteral("Ergänzen"),
+                                     QStringLiteral("Abschrift"), QStringLiteral("Diktat"),
+                                     QStringLiteral("Teppich"), QStringLiteral("Fange")}));
+        QCOMPARE(hidden, QStringList{QStringLiteral("Galgen")});
+        QVERIFY(speaker.stops >= int(activityTable().size()));
+    }
+
+    // Without a speaker of its own the session's is silent, and says why.
+    void silentWithoutSpeaker()
+    {
+        int buttons = 0;
+        visitEveryWindow([&](QWidget *window, const QString &) {
+            for (SpeakerButton *button : window->findChildren<SpeakerButton *>()) {
+                ++buttons;
+                QVERIFY(!button->isEnabled());
+                QCOMPARE(button->toolTip(), kNoSoundOutput);
+            }
+        });
+        QCOMPARE(buttons, 10);
     }
 };
 
