@@ -51,9 +51,9 @@ ExerciseWindow::ExerciseWindow(ActivityContext &context, Navigation &navigation,
     connect(m_cancel, &QPushButton::clicked, this, [this] { cancelClicked(); });
     // In the bar's free space beside "<<", as high as its buttons.
     const QRect &previous = layout.previous;
-    m_speaker = addSpeakerButton(this, QRect(previous.x() + previous.width() + 120, previous.y(), 735, previous.height()),
-                                 context.speaker());
-    connect(m_speaker, &QPushButton::clicked, m_frame.get(), &WordFrame::sayWord);
+    SpeakerButton *speaker = addSpeakerButton(
+        this, QRect(previous.x() + previous.width() + 120, previous.y(), 735, previous.height()), context.speaker());
+    connect(speaker, &QPushButton::clicked, m_frame.get(), &WordFrame::sayWord);
 
     connect(m_frame.get(), &WordFrame::picturesChanged, this, &ExerciseWindow::showPictures);
     connect(m_frame.get(), &WordFrame::stripChanged, this, &ExerciseWindow::showStrip);

@@ -13,7 +13,6 @@ namespace wortilo {
 
 class DrawingSurface;
 class PictureFrame;
-class SpeakerButton;
 
 // Where a window puts the controls of the exercise frame, in twips.
 struct FrameLayout {
@@ -34,7 +33,8 @@ struct FrameLayout {
 
 // An engine handed up a chain of window classes: who owns it, and the engine as its own type, so
 // that each class keeps the engine it works with (the frame, the typing exercise, the dictation)
-// without casting it back from its base.
+// without casting it back from its base. Handing it on moves only the owner: a class reads
+// engine after passing it to its base.
 template <class Engine>
 struct OwnedEngine {
     template <class Made>
@@ -69,7 +69,6 @@ public:
     QPushButton *previousButton() const { return m_previous; }
     QPushButton *cancelButton() const { return m_cancel; }
     QPushButton *nextButton() const { return m_next; }
-    SpeakerButton *speakerButton() const { return m_speaker; }
 
 protected:
     ExerciseWindow(ActivityContext &context, Navigation &navigation, OwnedEngine<WordFrame> frame,
@@ -102,7 +101,6 @@ private:
     QPushButton *m_previous = nullptr;
     QPushButton *m_cancel = nullptr;
     QPushButton *m_next = nullptr;
-    SpeakerButton *m_speaker = nullptr;
     bool m_keepPicturesOnCancel = false;
 };
 
