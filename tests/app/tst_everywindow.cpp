@@ -179,8 +179,7 @@ private Q_SLOTS:
     void speakerButtonsSayTheWordShown()
     {
         test::FakeSpeaker speaker;
-        const QStringList nouns = {QStringLiteral("Hund"), QStringLiteral("Katze"), QStringLiteral("Ufo"),
-                                   QStringLiteral("Ball"), QStringLiteral("Maus"), QStringLiteral("Ei")};
+        const QStringList nouns = QStringLiteral("Hund Katze Ufo Ball Maus Ei").split(u' ');
         QStringList shown, hidden;
         visitEveryWindow(
             [&](QWidget *window, const QString &where) {
@@ -207,26 +206,9 @@ private Q_SLOTS:
                 }
             },
             &speaker);
-        QCOMPARE(shown, QStringList({QStringLiteral("Lesen"), QStringLiteral("Bildwahl"), QStringLiteral("Wortwahl"),
-                                     QStringLiteral("Begleiter"), QStringLiteral("Ergänzen"),
-                                     QStringLiteral("Abschrift"), QStringLiteral("Diktat"),
-                                     QStringLiteral("Teppich"), QStringLiteral("Fange")}));
+        QCOMPARE(shown.join(u' '), QStringLiteral("Lesen Bildwahl Wortwahl Begleiter Ergänzen Abschrift Diktat Teppich Fange"));
         QCOMPARE(hidden, QStringList{QStringLiteral("Galgen")});
         QVERIFY(speaker.stops >= int(activityTable().size()));
-    }
-
-    // Without a speaker of its own the session's is silent, and says why.
-    void silentWithoutSpeaker()
-    {
-        int buttons = 0;
-        visitEveryWindow([&](QWidget *window, const QString &) {
-            for (SpeakerButton *button : window->findChildren<SpeakerButton *>()) {
-                ++buttons;
-                QVERIFY(!button->isEnabled());
-                QCOMPARE(button->toolTip(), kNoSoundOutput);
-            }
-        });
-        QCOMPARE(buttons, 10);
     }
 };
 
