@@ -73,7 +73,9 @@ foreach(want "Package: wortilo\n" "Version: ${VERSION}\n" "Section: education\n"
 endforeach()
 # Found by dpkg-shlibdeps, and named because the program loads them at run time.
 foreach(want "Depends: [^\n]*libqt6widgets6" "Depends: [^\n]*qt6-qpa-plugins"
-    "Depends: [^\n]*fonts-sil-andika" "Depends: [^\n]*fonts-dejavu-core" "Recommends: [^\n]*qt6-translations-l10n")
+    "Depends: [^\n]*fonts-sil-andika" "Depends: [^\n]*fonts-dejavu-core" "Recommends: [^\n]*qt6-translations-l10n"
+    "Depends: [^\n]*libsndfile1" "Depends: [^\n]*libespeak-ng1" "Depends: [^\n]*espeak-ng-data"
+    "Depends: [^\n]*libpulse0" "Recommends: [^\n]*pulseaudio [|] pipewire-pulse")
   if(NOT fields MATCHES "${want}")
     fail("the control data do not match '${want}':\n${fields}")
   endif()

@@ -4,6 +4,7 @@
 #include "app/translations.h"
 #include "core/clock.h"
 #include "session/session.h"
+#include "speech/voicespeaker.h"
 #include "widgets/appicon.h"
 #include "widgets/fonts.h"
 #include "widgets/qtmessages.h"
@@ -92,6 +93,9 @@ int main(int argc, char *argv[])
     wortilo::QtMessages messages;
     wortilo::SystemClock clock;
     wortilo::Session session(messages, QDir::currentPath(), clock);
+    // Finds its sound server and voice on a thread of its own; the voice loads on first use.
+    wortilo::VoiceSpeaker speaker(session.pictureFolder());
+    session.setSpeaker(speaker);
     wortilo::Form1 menu(session);
     if (!menu.startUp())
         return 0; // no picture file: the message has been shown, nothing is written

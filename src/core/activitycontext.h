@@ -13,6 +13,7 @@ class Clock;
 class Messages;
 class PictureFolder;
 class Random;
+class Speaker;
 
 // The two letter colours as palette indices.
 struct LetterColours {
@@ -47,6 +48,8 @@ public:
     // The program's one random generator, and the clock the games seed it from.
     virtual Random &random() = 0;
     virtual Clock &clock() = 0;
+    // Says words aloud; never waits, and stays silent when it cannot speak.
+    virtual Speaker &speaker() = 0;
 };
 
 } // namespace wortilo

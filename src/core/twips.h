@@ -22,6 +22,7 @@ inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(px(left), px(top), px(width), px(height));
 }
+inline QRect twipsRect(const QRect &twips) { return twipsRect(twips.x(), twips.y(), twips.width(), twips.height()); }
 inline QSize twipsSize(int width, int height) { return QSize(px(width), px(height)); }
 inline QPoint twipsPoint(int x, int y) { return QPoint(px(x), px(y)); }
 

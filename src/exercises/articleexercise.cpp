@@ -5,8 +5,9 @@
 
 namespace wortilo {
 
-ArticleExercise::ArticleExercise(ActivityContext &context, Activity activity, const QString &wrongText)
-    : WordFrame(context, StripStyle::Spaced), m_activity(activity), m_wrongText(wrongText)
+ArticleExercise::ArticleExercise(ActivityContext &context, Activity activity, const QString &wrongText,
+                                 Utterance praise)
+    : WordFrame(context, StripStyle::Spaced), m_activity(activity), m_wrongText(wrongText), m_praise(praise)
 {
 }
 
@@ -26,6 +27,9 @@ ArticleExercise::Result ArticleExercise::check(const QString &article)
 void ArticleExercise::richtig()
 {
     context().appendUsage(m_activity, currentWord().noun());
+    // Heard while the confirmation is read; the next word does not cut it short.
+    if (currentWord().hasNoun())
+        context().speaker().say(currentWord(), m_praise);
     if (context().confirmationsOn())
         context().messages().ok(kRightCaption, kRightText + kCr + kCr);
     presentNewWord();
@@ -36,9 +40,15 @@ void ArticleExercise::falsch()
     context().messages().ok(kWrongCaption, m_wrongText + kCr + kCr);
 }
 
-ArticleChoice::ArticleChoice(ActivityContext &context) : ArticleExercise(context, Activity::Begleiter, kWrongText) {}
+ArticleChoice::ArticleChoice(ActivityContext &context)
+    : ArticleExercise(context, Activity::Begleiter, kWrongText, Utterance::WithArticle)
+{
+}
 
-Completion::Completion(ActivityContext &context) : ArticleExercise(context, Activity::Ergaenzen, kWrongText) {}
+Completion::Completion(ActivityContext &context)
+    : ArticleExercise(context, Activity::Ergaenzen, kWrongText, Utterance::Sentence)
+{
+}
 
 QString Completion::articleFor(const QString &indefinite)
 {

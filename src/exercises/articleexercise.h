@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "speech/speaker.h"
 #include "wordframe.h"
 
 namespace wortilo {
@@ -25,14 +26,17 @@ public:
     void falsch();
 
 protected:
-    ArticleExercise(ActivityContext &context, Activity activity, const QString &wrongText);
+    // praise: what is said about the word after a right answer.
+    ArticleExercise(ActivityContext &context, Activity activity, const QString &wrongText, Utterance praise);
 
 private:
     Activity m_activity;
     QString m_wrongText;
+    Utterance m_praise;
 };
 
-// The logic of the article choice ("Begleiter"): der, die or das.
+// The logic of the article choice ("Begleiter"): der, die or das; a right answer is said with
+// its article ("der Hund").
 class ArticleChoice : public ArticleExercise
 {
     Q_OBJECT
@@ -41,7 +45,8 @@ public:
     explicit ArticleChoice(ActivityContext &context);
 };
 
-// The logic of the completion ("Ergänzen"): "Ich sehe" ein, eine or einen.
+// The logic of the completion ("Ergänzen"): "Ich sehe" ein, eine or einen; a right answer is
+// said as the whole sentence ("Ich sehe einen Hund").
 class Completion : public ArticleExercise
 {
     Q_OBJECT

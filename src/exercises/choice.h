@@ -76,6 +76,8 @@ public:
     // Offers the task noun and the others for the slider's count, and shows the first.
     void wortauswahl();
     void setCount(int count) override;
+    // The noun offered on the strip, not the task's.
+    Word spokenWord() const override { return selected() < 0 ? Word() : offered().at(selected()); }
 
 protected:
     QString sortKey(const Word &word) const override { return word.noun(); }

@@ -17,11 +17,10 @@ const QColor kGreen(0, 192, 0);
 const QColor kGrey(224, 224, 224);
 } // namespace
 
-ChoiceWindow::ChoiceWindow(ActivityContext &context, Navigation &navigation,
-                           std::unique_ptr<ChoiceExercise> exercise, const QString &caption, const FrameLayout &layout,
-                           const QString &instruction, QPoint instructionPlace, QPoint panelPlace, const QString &offer,
-                           QWidget *parent)
-    : ExerciseWindow(context, navigation, std::move(exercise), caption, layout, parent)
+ChoiceWindow::ChoiceWindow(ActivityContext &context, Navigation &navigation, OwnedEngine<ChoiceExercise> exercise,
+                           const QString &caption, const FrameLayout &layout, const QString &instruction,
+                           QPoint instructionPlace, QPoint panelPlace, const QString &offer, QWidget *parent)
+    : ExerciseWindow(context, navigation, std::move(exercise), caption, layout, parent), m_choice(exercise.engine)
 {
     // Here they leaf through the offers of one task.
     previousButton()->setAccessibleName(QStringLiteral("Vorheriges ") + offer);
@@ -74,22 +73,20 @@ FrameLayout choiceLayout(QSize client, int up)
 } // namespace
 
 Form5::Form5(ActivityContext &context, Navigation &navigation, QWidget *parent)
-    : ChoiceWindow(context, navigation, std::make_unique<WordChoice>(context), QStringLiteral("ortilo (Wortwahl)"),
-                   choiceLayout(QSize(10800, 7560), 0),
-                   QStringLiteral("Suche zum Bild das passende Wort und klicke es an."), QPoint(240, 1800),
-                   QPoint(8280, 1800), QStringLiteral("Wort"), parent)
+    : ExerciseWindowOf(context, navigation, QStringLiteral("ortilo (Wortwahl)"), choiceLayout(QSize(10800, 7560), 0),
+                       QStringLiteral("Suche zum Bild das passende Wort und klicke es an."), QPoint(240, 1800),
+                       QPoint(8280, 1800), QStringLiteral("Wort"), parent)
 {
     connect(strip(), &DrawingSurface::clicked, this, [this] { choice().choose(); });
 }
 
 Form6::Form6(ActivityContext &context, Navigation &navigation, QWidget *parent)
-    : ChoiceWindow(context, navigation, std::make_unique<PictureChoice>(context), QStringLiteral("ortilo (Bildwahl)"),
-                   choiceLayout(QSize(10815, 7470), 120),
-                   QStringLiteral("Suche zum Wort das passende Bild und klicke es an."), QPoint(120, 1680),
-                   QPoint(8400, 1680), QStringLiteral("Bild"), parent)
+    : ExerciseWindowOf(context, navigation, QStringLiteral("ortilo (Bildwahl)"), choiceLayout(QSize(10815, 7470), 120),
+                       QStringLiteral("Suche zum Wort das passende Bild und klicke es an."), QPoint(120, 1680),
+                       QPoint(8400, 1680), QStringLiteral("Bild"), parent)
 {
-    connect(image1(), &PictureFrame::clicked, this, [this] { static_cast<PictureChoice &>(choice()).bildpruefen(); });
-    connect(image2(), &PictureFrame::clicked, this, [this] { static_cast<PictureChoice &>(choice()).bildpruefen(); });
+    connect(image1(), &PictureFrame::clicked, this, [this] { engine().bildpruefen(); });
+    connect(image2(), &PictureFrame::clicked, this, [this] { engine().bildpruefen(); });
 }
 
 } // namespace wortilo

@@ -14,14 +14,14 @@ class ChoiceWindow : public ExerciseWindow
 {
     Q_OBJECT
 public:
-    ChoiceExercise &choice() const { return static_cast<ChoiceExercise &>(frame()); }
+    ChoiceExercise &choice() const { return m_choice; }
     QScrollBar *slider() const { return m_slider; }
     QLabel *countLabel() const { return m_count; }
 
 protected:
     // The instruction at its place, the panel with the count and the slider at its place; the
     // offers are words or pictures ("Wort", "Bild"), which "<<" and ">>" are named after.
-    ChoiceWindow(ActivityContext &context, Navigation &navigation, std::unique_ptr<ChoiceExercise> exercise,
+    ChoiceWindow(ActivityContext &context, Navigation &navigation, OwnedEngine<ChoiceExercise> exercise,
                  const QString &caption, const FrameLayout &layout, const QString &instruction, QPoint instructionPlace,
                  QPoint panelPlace, const QString &offer, QWidget *parent);
 
@@ -29,13 +29,14 @@ protected:
     void nextClicked() override;
 
 private:
+    ChoiceExercise &m_choice;
     QLabel *m_count = nullptr;
     QScrollBar *m_slider = nullptr;
 };
 
 // Form5: the word choice window ("Wortwahl"), the child finds the noun that names the picture
 // and clicks it on the strip.
-class Form5 : public ChoiceWindow
+class Form5 : public ExerciseWindowOf<WordChoice, ChoiceWindow>
 {
     Q_OBJECT
 public:
@@ -44,7 +45,7 @@ public:
 
 // Form6: the picture choice window ("Bildwahl"), the child finds the picture of the noun on the
 // strip and clicks it.
-class Form6 : public ChoiceWindow
+class Form6 : public ExerciseWindowOf<PictureChoice, ChoiceWindow>
 {
     Q_OBJECT
 public:

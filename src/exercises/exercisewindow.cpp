@@ -7,22 +7,16 @@
 #include "core/palette.h"
 #include "core/twips.h"
 #include "widgets/pictureframe.h"
+#include "widgets/speakerbutton.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace wortilo {
 
-namespace {
-QRect pixels(const QRect &t)
-{
-    return twipsRect(t.x(), t.y(), t.width(), t.height());
-}
-} // namespace
-
-ExerciseWindow::ExerciseWindow(ActivityContext &context, Navigation &navigation, std::unique_ptr<WordFrame> frame,
+ExerciseWindow::ExerciseWindow(ActivityContext &context, Navigation &navigation, OwnedEngine<WordFrame> frame,
                                const QString &caption, const FrameLayout &layout, QWidget *parent)
-    : ActivityWindow(context, navigation, parent), m_frame(std::move(frame))
+    : ActivityWindow(context, navigation, parent), m_frame(std::move(frame.owner))
 {
     setWindowTitle(caption);
     setClientSizeTwips(layout.client.width(), layout.client.height(), layout.resizable);
@@ -32,43 +26,37 @@ ExerciseWindow::ExerciseWindow(ActivityContext &context, Navigation &navigation,
     m_image1 = new PictureFrame(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setAccessibleName(QStringLiteral("Bild"));
-    m_image1->setGeometry(pixels(layout.image1));
+    m_image1->setGeometry(twipsRect(layout.image1));
     m_image2 = new PictureFrame(this);
     m_image2->setObjectName(QStringLiteral("Image2"));
     m_image2->setAccessibleName(QStringLiteral("Bild"));
-    m_image2->setGeometry(pixels(layout.image2));
+    m_image2->setGeometry(twipsRect(layout.image2));
 
     m_strip = new DrawingSurface(this);
     m_strip->setObjectName(QStringLiteral("Picture1"));
     setAccessibleContent(m_strip, QStringLiteral("Wort"), QString());
     m_strip->setFont(verdana(36, true));
-    m_strip->setGeometry(pixels(layout.strip));
+    m_strip->setGeometry(twipsRect(layout.strip));
 
-    m_bar = new QWidget(this);
-    m_bar->setObjectName(QStringLiteral("Shape1"));
-    QPalette barPalette = m_bar->palette();
-    barPalette.setColor(QPalette::Window, kBarColour);
-    m_bar->setPalette(barPalette);
-    m_bar->setAutoFillBackground(true);
-    m_bar->setGeometry(pixels(layout.bar));
-
-    m_previous = addButton(layout.previousName, QStringLiteral("<<"), layout.previous, 14.25);
-    m_cancel = addButton(QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."), layout.cancel, 9.75);
-    m_next = addButton(layout.nextName, QStringLiteral(">>"), layout.next, 14.25);
+    addButtonBar(this, layout.bar);
+    const QFont arrows = verdana(14.25, true);
+    m_previous = addButton(this, layout.previousName, QStringLiteral("<<"), layout.previous, arrows);
+    m_cancel = addButton(this, QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."), layout.cancel,
+                         verdana(9.75, true));
+    m_next = addButton(this, layout.nextName, QStringLiteral(">>"), layout.next, arrows);
     m_previous->setAccessibleName(QStringLiteral("Nächstes Wort"));
     m_next->setAccessibleName(QStringLiteral("Nächstes Wort"));
     connect(m_previous, &QPushButton::clicked, this, [this] { previousClicked(); });
     connect(m_next, &QPushButton::clicked, this, [this] { nextClicked(); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { cancelClicked(); });
+    // In the bar's free space beside "<<", as high as its buttons.
+    const QRect &previous = layout.previous;
+    SpeakerButton *speaker = addSpeakerButton(
+        this, QRect(previous.x() + previous.width() + 120, previous.y(), 735, previous.height()), context.speaker());
+    connect(speaker, &QPushButton::clicked, m_frame.get(), &WordFrame::sayWord);
 
     connect(m_frame.get(), &WordFrame::picturesChanged, this, &ExerciseWindow::showPictures);
     connect(m_frame.get(), &WordFrame::stripChanged, this, &ExerciseWindow::showStrip);
-}
-
-QPushButton *ExerciseWindow::addButton(const QString &name, const QString &caption, const QRect &twipsRect,
-                                       double points)
-{
-    return wortilo::addButton(this, name, caption, twipsRect, verdana(points, true));
 }
 
 QLabel *ExerciseWindow::addLabel(const QString &name, const QString &text, const QRect &twipsRect, double points,

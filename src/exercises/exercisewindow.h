@@ -31,8 +31,27 @@ struct FrameLayout {
     QString nextName = QStringLiteral("Command3");
 };
 
+// An engine handed up a chain of window classes: who owns it, and the engine as its own type, so
+// that each class keeps the engine it works with (the frame, the typing exercise, the dictation)
+// without casting it back from its base. Handing it on moves only the owner: a class reads
+// engine after passing it to its base.
+template <class Engine>
+struct OwnedEngine {
+    template <class Made>
+    OwnedEngine(std::unique_ptr<Made> made) : engine(*made), owner(std::move(made))
+    {
+    }
+    template <class Other>
+    OwnedEngine(OwnedEngine<Other> &&other) : engine(other.engine), owner(std::move(other.owner))
+    {
+    }
+    Engine &engine;
+    std::unique_ptr<WordFrame> owner;
+};
+
 // The exercise frame as a window: the picture frames Image1 and Image2, the word strip
-// Picture1, the bar Shape1 with "<<", "Abbruch . . ." and ">>", and the frame's event handlers.
+// Picture1, the bar Shape1 with "<<", the speaker button, "Abbruch . . ." and ">>", and the frame's
+// event handlers.
 // The seven word exercises extend it; their logic extends WordFrame.
 class ExerciseWindow : public ActivityWindow
 {
@@ -52,7 +71,7 @@ public:
     QPushButton *nextButton() const { return m_next; }
 
 protected:
-    ExerciseWindow(ActivityContext &context, Navigation &navigation, std::unique_ptr<WordFrame> frame,
+    ExerciseWindow(ActivityContext &context, Navigation &navigation, OwnedEngine<WordFrame> frame,
                    const QString &caption, const FrameLayout &layout, QWidget *parent);
 
     // "<<" and ">>": a new word, when there is any word to draw at all and no answer is being
@@ -63,8 +82,6 @@ protected:
     virtual void cancelClicked();
     void setKeepPicturesOnCancel(bool keep) { m_keepPicturesOnCancel = keep; }
 
-    // A button placed in twips, with its caption, name and font size (bold Verdana).
-    QPushButton *addButton(const QString &name, const QString &caption, const QRect &twipsRect, double points);
     // A label placed in twips with its text (plain, wrapping at word ends), in bold Verdana of
     // the given size, the colour on the background.
     QLabel *addLabel(const QString &name, const QString &text, const QRect &twipsRect, double points,
@@ -81,11 +98,37 @@ private:
     PictureFrame *m_image1 = nullptr;
     PictureFrame *m_image2 = nullptr;
     DrawingSurface *m_strip = nullptr;
-    QWidget *m_bar = nullptr;
     QPushButton *m_previous = nullptr;
     QPushButton *m_cancel = nullptr;
     QPushButton *m_next = nullptr;
     bool m_keepPicturesOnCancel = false;
+};
+
+// A window of the exercise frame (Base, or a class extending it) whose engine is an Engine, made
+// here with the context: engine() gives it as its own type. Base's constructor takes the context,
+// the navigation and the engine, then the rest of the arguments.
+template <class Engine, class Base = ExerciseWindow>
+class ExerciseWindowOf : public Base
+{
+public:
+    Engine &engine() const { return m_engine; }
+
+protected:
+    template <class... Rest>
+    ExerciseWindowOf(ActivityContext &context, Navigation &navigation, Rest &&...rest)
+        : ExerciseWindowOf(OwnedEngine<Engine>(std::make_unique<Engine>(context)), context, navigation,
+                           std::forward<Rest>(rest)...)
+    {
+    }
+
+private:
+    template <class... Rest>
+    ExerciseWindowOf(OwnedEngine<Engine> made, ActivityContext &context, Navigation &navigation, Rest &&...rest)
+        : Base(context, navigation, std::move(made), std::forward<Rest>(rest)...), m_engine(made.engine)
+    {
+    }
+
+    Engine &m_engine;
 };
 
 } // namespace wortilo

@@ -4,16 +4,14 @@
 
 namespace wortilo {
 
-class Dictation;
-
 // Form10: the dictation window ("Diktat"), the child reads the noun and writes it from memory.
-class Form10 : public TypingWindow
+class Form10 : public ExerciseWindowOf<Dictation, TypingWindow>
 {
     Q_OBJECT
 public:
     explicit Form10(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 
-    Dictation &dictation() const;
+    Dictation &dictation() const { return engine(); }
 };
 
 } // namespace wortilo

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "form2.h"
 
-#include "reading.h"
-
 namespace wortilo {
 
 namespace {
@@ -18,14 +16,8 @@ FrameLayout readingLayout()
 } // namespace
 
 Form2::Form2(ActivityContext &context, Navigation &navigation, QWidget *parent)
-    : ExerciseWindow(context, navigation, std::make_unique<Reading>(context), QStringLiteral("ortilo (Lesen)"),
-                     readingLayout(), parent)
+    : ExerciseWindowOf(context, navigation, QStringLiteral("ortilo (Lesen)"), readingLayout(), parent)
 {
-}
-
-Reading &Form2::reading() const
-{
-    return static_cast<Reading &>(frame());
 }
 
 } // namespace wortilo

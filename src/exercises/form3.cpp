@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form3.h"
 
-#include "articleexercise.h"
+#include "widgets/controls.h"
+#include "widgets/fonts.h"
 
 #include <QPushButton>
 
@@ -19,8 +20,7 @@ FrameLayout articleLayout()
 } // namespace
 
 Form3::Form3(ActivityContext &context, Navigation &navigation, QWidget *parent)
-    : ExerciseWindow(context, navigation, std::make_unique<ArticleChoice>(context),
-                     QStringLiteral("ortilo (Begleiter)"), articleLayout(), parent)
+    : ExerciseWindowOf(context, navigation, QStringLiteral("ortilo (Begleiter)"), articleLayout(), parent)
 {
     const struct {
         const char *name;
@@ -29,14 +29,10 @@ Form3::Form3(ActivityContext &context, Navigation &navigation, QWidget *parent)
     } buttons[] = {{"Command2", "der", 1080}, {"Command3", "die", 2280}, {"Command4", "das", 3480}};
     for (const auto &b : buttons) {
         const QString article = QString::fromLatin1(b.article);
-        QPushButton *button = addButton(QString::fromLatin1(b.name), article, QRect(360, b.top, 1335, 975), 20.25);
+        QPushButton *button =
+            addButton(this, QString::fromLatin1(b.name), article, QRect(360, b.top, 1335, 975), verdana(20.25, true));
         connect(button, &QPushButton::clicked, this, [this, article] { answer(article); });
     }
-}
-
-ArticleChoice &Form3::articleChoice() const
-{
-    return static_cast<ArticleChoice &>(frame());
 }
 
 void Form3::answer(const QString &article)

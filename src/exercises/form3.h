@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "articleexercise.h"
 #include "exercisewindow.h"
 
 namespace wortilo {
 
-class ArticleChoice;
-
 // Form3: the article window ("Begleiter"), the child picks der, die or das for the noun shown.
-class Form3 : public ExerciseWindow
+class Form3 : public ExerciseWindowOf<ArticleChoice>
 {
     Q_OBJECT
 public:
     explicit Form3(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
 
-    ArticleChoice &articleChoice() const;
+    ArticleChoice &articleChoice() const { return engine(); }
 
 private:
     void answer(const QString &article);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form4.h"
 
-#include "articleexercise.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "core/twips.h"
 
@@ -23,8 +23,7 @@ FrameLayout completionLayout()
 } // namespace
 
 Form4::Form4(ActivityContext &context, Navigation &navigation, QWidget *parent)
-    : ExerciseWindow(context, navigation, std::make_unique<Completion>(context), QStringLiteral("ortilo (Ergänzung)"),
-                     completionLayout(), parent)
+    : ExerciseWindowOf(context, navigation, QStringLiteral("ortilo (Ergänzung)"), completionLayout(), parent)
 {
     setFont(verdana(24, true));
 
@@ -44,14 +43,10 @@ Form4::Form4(ActivityContext &context, Navigation &navigation, QWidget *parent)
     } buttons[] = {{"Command4", "ein", 1920}, {"Command5", "eine", 2640}, {"Command6", "einen", 3360}};
     for (const auto &b : buttons) {
         const QString caption = QString::fromLatin1(b.caption);
-        QPushButton *button = addButton(QString::fromLatin1(b.name), caption, QRect(1080, b.top, 2295, 615), 20.25);
+        QPushButton *button = addButton(this, QString::fromLatin1(b.name), caption, QRect(1080, b.top, 2295, 615),
+                                       verdana(20.25, true));
         connect(button, &QPushButton::clicked, this, [this, caption] { answer(caption); });
     }
-}
-
-Completion &Form4::completion() const
-{
-    return static_cast<Completion &>(frame());
 }
 
 void Form4::answer(const QString &indefinite)

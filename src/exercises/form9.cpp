@@ -24,8 +24,8 @@ void fitCaption(QRadioButton *option)
 } // namespace
 
 Form9::Form9(ActivityContext &context, Navigation &navigation, QWidget *parent)
-    : TypingWindow(context, navigation, std::make_unique<Copying>(context), QStringLiteral("ortilo (Abschrift)"),
-                   typingLayout(QSize(10830, 8655), QPoint(2760, 840), QPoint(3480, 120)), parent)
+    : ExerciseWindowOf(context, navigation, QStringLiteral("ortilo (Abschrift)"),
+                       typingLayout(QSize(10830, 8655), QPoint(2760, 840), QPoint(3480, 120)), parent)
 {
     addLabel(QStringLiteral("Label2"), QStringLiteral("Schreibe das Wort bitte fehlerfrei ab."),
              QRect(360, 1920, 2295, 1695), 15.75, QColor(0, 0, 255), kBarColour);
@@ -61,11 +61,6 @@ Form9::Form9(ActivityContext &context, Navigation &navigation, QWidget *parent)
             focusText();
         });
     }
-}
-
-Copying &Form9::copying() const
-{
-    return static_cast<Copying &>(frame());
 }
 
 } // namespace wortilo

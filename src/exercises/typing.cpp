@@ -68,6 +68,8 @@ void Dictation::presentNewWord()
 {
     setVisibility(true, true, true);
     TypingExercise::presentNewWord();
+    // A dictation is heard: every new word is said as it is shown.
+    sayWord();
 }
 
 } // namespace wortilo

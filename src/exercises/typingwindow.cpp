@@ -26,10 +26,9 @@ FrameLayout TypingWindow::typingLayout(QSize client, QPoint image1, QPoint image
     return l;
 }
 
-TypingWindow::TypingWindow(ActivityContext &context, Navigation &navigation,
-                           std::unique_ptr<TypingExercise> exercise, const QString &caption, const FrameLayout &layout,
-                           QWidget *parent)
-    : ExerciseWindow(context, navigation, std::move(exercise), caption, layout, parent)
+TypingWindow::TypingWindow(ActivityContext &context, Navigation &navigation, OwnedEngine<TypingExercise> exercise,
+                           const QString &caption, const FrameLayout &layout, QWidget *parent)
+    : ExerciseWindow(context, navigation, std::move(exercise), caption, layout, parent), m_typing(exercise.engine)
 {
     // Leaving keeps the pictures; the next activation replaces them anyway.
     setKeepPicturesOnCancel(true);

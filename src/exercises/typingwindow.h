@@ -15,7 +15,7 @@ class TypingWindow : public ExerciseWindow
 {
     Q_OBJECT
 public:
-    TypingExercise &typing() const { return static_cast<TypingExercise &>(frame()); }
+    TypingExercise &typing() const { return m_typing; }
     QLineEdit *textField() const { return m_text; }
 
 protected:
@@ -23,7 +23,7 @@ protected:
     // the strip above the text field, the bar and its buttons below it.
     static FrameLayout typingLayout(QSize client, QPoint image1, QPoint image2);
 
-    TypingWindow(ActivityContext &context, Navigation &navigation, std::unique_ptr<TypingExercise> exercise,
+    TypingWindow(ActivityContext &context, Navigation &navigation, OwnedEngine<TypingExercise> exercise,
                  const QString &caption, const FrameLayout &layout, QWidget *parent);
 
     // The instruction whose visibility the logic decides.
@@ -36,6 +36,7 @@ protected:
 private:
     void showVisibility();
 
+    TypingExercise &m_typing;
     QLineEdit *m_text = nullptr;
     QLabel *m_instruction = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include "core/random.h"
 #include "pictures/folder.h"
+#include "speech/speaker.h"
 
 namespace wortilo {
 
@@ -103,6 +104,11 @@ void WordFrame::wortzeigen()
     showOnStrip(hasWord() ? m_word.noun() : QString());
     if (hasWord())
         Q_EMIT wordPresented();
+}
+
+void WordFrame::sayWord()
+{
+    m_context.speaker().sayNoun(spokenWord());
 }
 
 void WordFrame::presentNewWord()

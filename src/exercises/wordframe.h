@@ -74,6 +74,11 @@ public:
     static QList<StripGlyph> spacedGlyphs(const QString &word, const LetterColours &colours);
     static QList<StripGlyph> compactGlyphs(const QString &word, const LetterColours &colours);
 
+    // The word the window shows for its speaker button: the task word (a null word with none).
+    virtual Word spokenWord() const { return m_word; }
+    // The speaker button: says the noun of spokenWord().
+    void sayWord();
+
     // An answer is handled in the confirming phase (its message box may be open): further
     // answers and moves are ignored until it is done, so a double click answers once.
     enum class Phase { Answering, Confirming };

@@ -3,6 +3,7 @@
 #include "core/activitycontext.h"
 #include "core/random.h"
 #include "pictures/folder.h"
+#include "speech/speaker.h"
 #include "usage/usagelog.h"
 #include "words/settingsfile.h"
 #include "words/wordstore.h"
@@ -82,6 +83,10 @@ public:
     const PictureFolder &pictureFolder() const override { return m_folder; }
     Random &random() override { return m_random; }
     Clock &clock() override { return m_clock; }
+    Speaker &speaker() override { return *m_speaker; }
+    // The speaker the activities use from now on (silent until one is set); it must outlive the
+    // session's activities.
+    void setSpeaker(Speaker &speaker) { m_speaker = &speaker; }
 
 Q_SIGNALS:
     void switchesChanged();
@@ -114,6 +119,8 @@ private:
     QString m_name = QStringLiteral("Freund");
     UsageLog m_usage;
     bool m_quitting = false;
+    SilentSpeaker m_silent;
+    Speaker *m_speaker = &m_silent;
 };
 
 } // namespace wortilo

@@ -35,13 +35,28 @@ public:
     virtual QString unavailableReason() const = 0;
 
     bool isAvailable() const { return unavailableReason().isEmpty(); }
-    void sayNoun(const Word &word) { say(word, Utterance::Noun); }
-    void sayWithArticle(const Word &word) { say(word, Utterance::WithArticle); }
-    void saySentence(const Word &word) { say(word, Utterance::Sentence); }
+    // Says the noun; a word without one (a null word, or a picture named by its article alone)
+    // has nothing to say.
+    void sayNoun(const Word &word)
+    {
+        if (word.hasNoun())
+            say(word, Utterance::Noun);
+    }
 
 Q_SIGNALS:
     // The reason changed (found out after start-up, or the sound server went away or came back).
     void availabilityChanged();
+};
+
+// A speaker that says nothing, for a run without the program's voice (tests, a session no
+// voice was handed to): its buttons show why.
+class SilentSpeaker : public Speaker
+{
+    Q_OBJECT
+public:
+    void say(const Word &, Utterance) override {}
+    void stop() override {}
+    QString unavailableReason() const override { return kNoSoundOutput; }
 };
 
 } // namespace wortilo

@@ -7,6 +7,7 @@
 #include "core/activitycontext.h"
 #include "core/messages.h"
 #include "core/twips.h"
+#include "speech/speaker.h"
 
 #include <QCloseEvent>
 
@@ -40,6 +41,7 @@ void ActivityWindow::centre()
 
 void ActivityWindow::leave()
 {
+    m_context.speaker().stop();
     hide();
     m_navigation.returnToMenu();
 }
@@ -59,6 +61,7 @@ void ActivityWindow::refuseWithoutWords()
 void ActivityWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
+    m_context.speaker().stop();
     if (!m_navigation.quitting())
         m_navigation.returnToMenu();
 }

@@ -36,7 +36,8 @@ protected:
     void setClientSizeTwips(int width, int height, bool resizable = false);
     // Centres the window on the screen, title bar and borders included.
     void centre();
-    // Hides the window and shows the main window (the cancel button).
+    // Hides the window and shows the main window (the cancel button); what is being said stops,
+    // as it does when the window is closed.
     void leave();
     // For a window that finds no word it can use: once it is shown, the menu's message for no
     // words, then back to the main window.

@@ -14,11 +14,6 @@
 namespace wortilo {
 
 namespace {
-QRect pixels(const QRect &t)
-{
-    return twipsRect(t.x(), t.y(), t.width(), t.height());
-}
-
 class WrappedLabel : public QLabel
 {
 public:
@@ -57,7 +52,7 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setFont(font);
-    button->setGeometry(pixels(twips));
+    button->setGeometry(twipsRect(twips));
     button->setAutoDefault(false);
     takeDoubleClickAsOneClick(button);
     return button;
@@ -70,7 +65,7 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, cons
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     label->setFont(font);
-    label->setGeometry(pixels(twips));
+    label->setGeometry(twipsRect(twips));
     return label;
 }
 
@@ -84,7 +79,7 @@ QLabel *addWrappedLabel(QWidget *parent, const QString &name, const QString &tex
     label->setFont(font);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(pixels(twips));
+    label->setGeometry(twipsRect(twips));
     return label;
 }
 
@@ -92,8 +87,15 @@ Shape *addShape(QWidget *parent, const QString &name, const QRect &twips, const 
 {
     auto *shape = new Shape(parent, fill, border);
     shape->setObjectName(name);
-    shape->setGeometry(pixels(twips));
+    shape->setGeometry(twipsRect(twips));
     return shape;
+}
+
+QWidget *addButtonBar(QWidget *parent, const QRect &twips)
+{
+    Shape *bar = addShape(parent, QStringLiteral("Shape1"), twips, kBarColour, kBarColour);
+    fillBackground(bar, kBarColour); // what the window's palette says of it, too
+    return bar;
 }
 
 void fillBackground(QWidget *widget, const QColor &colour)

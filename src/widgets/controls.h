@@ -29,6 +29,8 @@ QLabel *addWrappedLabel(QWidget *parent, const QString &name, const QString &tex
                         const QFont &font);
 Shape *addShape(QWidget *parent, const QString &name, const QRect &twips, const QColor &fill,
                 const QColor &border = Qt::black);
+// The light-blue bar Shape1 along the bottom of an activity window, behind its buttons.
+QWidget *addButtonBar(QWidget *parent, const QRect &twips);
 // Fills the widget's background with the colour (check boxes and labels too).
 void fillBackground(QWidget *widget, const QColor &colour);
 // Sets the colour the widget paints its text in: a label's or frame's window text, a button's

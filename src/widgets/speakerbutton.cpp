@@ -2,6 +2,7 @@
 #include "speakerbutton.h"
 
 #include "core/palette.h"
+#include "core/twips.h"
 #include "speech/speaker.h"
 
 #include <QPainter>
@@ -42,8 +43,13 @@ SpeakerButton::SpeakerButton(QWidget *parent) : QPushButton(parent)
     setObjectName(QStringLiteral("Vorlesen"));
     setAccessibleName(QStringLiteral("Wort vorlesen"));
     setFocusPolicy(Qt::NoFocus);
-    setIcon(QIcon(loudspeaker(32)));
-    setIconSize(QSize(24, 24));
+    // Drawn for each size, so that no size is scaled from another; the icon fills the button's
+    // height, less its frame.
+    QIcon icon;
+    for (const int size : {16, 20, 24, 32})
+        icon.addPixmap(loudspeaker(size));
+    setIcon(icon);
+    setIconSize(QSize(20, 20));
     setEnabled(false);
 }
 
@@ -54,6 +60,16 @@ void SpeakerButton::setSpeaker(Speaker *speaker)
     if (speaker)
         m_availability = connect(speaker, &Speaker::availabilityChanged, this, &SpeakerButton::followAvailability);
     followAvailability();
+}
+
+SpeakerButton *addSpeakerButton(QWidget *parent, const QRect &twips, Speaker &speaker)
+{
+    auto *button = new SpeakerButton(parent);
+    button->setGeometry(twipsRect(twips));
+    const int side = std::clamp(button->height() - 6, 16, 32);
+    button->setIconSize(QSize(side, side));
+    button->setSpeaker(&speaker);
+    return button;
 }
 
 void SpeakerButton::followAvailability()

@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
+#include <QRect>
 
 namespace wortilo {
 
@@ -29,5 +30,8 @@ private:
     QPointer<Speaker> m_speaker;
     QMetaObject::Connection m_availability;
 };
+
+// A speaker button placed in twips that follows the speaker's availability.
+SpeakerButton *addSpeakerButton(QWidget *parent, const QRect &twips, Speaker &speaker);
 
 } // namespace wortilo

@@ -4,9 +4,11 @@
 #include "exercises/testpictures.h"
 #include "exercises/windowhelpers.h"
 #include "support/everywindow.h"
+#include "support/fakespeaker.h"
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
 #include "widgets/pictureframe.h"
+#include "widgets/speakerbutton.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -18,13 +20,16 @@ using namespace wortilo;
 
 namespace {
 
-// The program on six pictures, every window handed to look.
-void visitEveryWindow(const test::EveryWindow::Look &look)
+// The program on six pictures, every window handed to look; the activities speak through the
+// speaker if one is given.
+void visitEveryWindow(const test::EveryWindow::Look &look, Speaker *speaker = nullptr)
 {
     QTemporaryDir dir;
     for (const char *name : {"derHund.bmp", "dieKatze.bmp", "dasUfo.bmp", "derBall.bmp", "dieMaus.bmp", "dasEi.bmp"})
         testpictures::makeImage(40, 30).save(dir.filePath(QString::fromLatin1(name)));
-    test::EveryWindow().walk(dir.path(), look);
+    test::EveryWindow walker;
+    walker.speaker = speaker;
+    walker.walk(dir.path(), look);
 }
 
 // Where a list or text field shows unselected text, in its window's pixels; an empty one is
@@ -130,6 +135,44 @@ private Q_SLOTS:
         });
         QVERIFY(labels > 20);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // Every window that shows a word has a speaker button that says it and never takes the
+    // focus, disabled with the reason while the speaker cannot speak; the gallows' button waits
+    // for the end of a game. Leaving a window stops what is being said.
+    void speakerButtonsSayTheWordShown()
+    {
+        test::FakeSpeaker speaker;
+        const QStringList nouns = QStringLiteral("Hund Katze Ufo Ball Maus Ei").split(u' ');
+        QStringList shown, hidden;
+        visitEveryWindow(
+            [&](QWidget *window, const QString &where) {
+                for (SpeakerButton *button : window->findChildren<SpeakerButton *>()) {
+                    QCOMPARE(button->accessibleName(), QStringLiteral("Wort vorlesen"));
+                    QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+                    if (!button->isVisible()) {
+                        hidden << where;
+                        continue;
+                    }
+                    shown << where;
+                    QVERIFY(button->isEnabled());
+                    speaker.said.clear();
+                    QTest::mouseClick(button, Qt::LeftButton);
+                    QCOMPARE(speaker.said.size(), 1);
+                    // The word on the strip, where there is one (in Wortwahl the offered noun).
+                    if (auto *strip = window->findChild<DrawingSurface *>(QStringLiteral("Picture1")))
+                        QCOMPARE(speaker.said.first(), strip->accessibleName());
+                    QVERIFY2(nouns.contains(speaker.said.first()), qPrintable(where + u' ' + speaker.said.first()));
+                    speaker.setReason(kNoGermanVoice);
+                    QVERIFY(!button->isEnabled());
+                    QCOMPARE(button->toolTip(), kNoGermanVoice);
+                    speaker.setReason(QString());
+                }
+            },
+            &speaker);
+        QCOMPARE(shown.join(u' '), QStringLiteral("Lesen Bildwahl Wortwahl Begleiter Ergänzen Abschrift Diktat Teppich Fange"));
+        QCOMPARE(hidden, QStringList{QStringLiteral("Galgen")});
+        QVERIFY(speaker.stops >= int(activityTable().size()));
     }
 };
 

@@ -24,12 +24,16 @@ struct EveryWindow {
     // Only the activities this admits are opened; with it, the main window and the usage view
     // are not looked at.
     std::function<bool(const ActivityRow &)> onlyActivities;
+    // The speaker the activities speak through (none: the session's silent one).
+    Speaker *speaker = nullptr;
 
     void walk(const QString &folder, const Look &look) const
     {
         FakeMessages messages;
         ManualClock clock;
         Session session(messages, folder, clock);
+        if (speaker)
+            session.setSpeaker(*speaker);
         Form1 menu(session);
         QVERIFY(menu.startUp());
         menu.show();

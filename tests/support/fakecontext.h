@@ -4,6 +4,7 @@
 #include "core/random.h"
 #include "pictures/folder.h"
 #include "support/fakemessages.h"
+#include "support/fakespeaker.h"
 #include "support/manualclock.h"
 #include "support/words.h"
 #include "widgets/navigation.h"
@@ -11,6 +12,7 @@
 #include <QColor>
 #include <QStringList>
 #include <array>
+#include <memory>
 
 namespace wortilo::test {
 
@@ -30,6 +32,7 @@ public:
     const PictureFolder &pictureFolder() const override { return folder; }
     Random &random() override { return generator; }
     Clock &clock() override { return manualClock; }
+    Speaker &speaker() override { return *fakeSpeaker; }
     void returnToMenu() override { ++returnToMenuCalls; }
     bool quitting() const override { return isQuitting; }
 
@@ -60,6 +63,8 @@ public:
     std::array<QStringList, kActivityCount> usage;
     int returnToMenuCalls = 0;
     FakeMessages fakeMessages;
+    // Held by pointer: a speaker is a QObject, and the context is handed out by value.
+    std::unique_ptr<FakeSpeaker> fakeSpeaker = std::make_unique<FakeSpeaker>();
 };
 
 } // namespace wortilo::test

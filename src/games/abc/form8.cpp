@@ -62,7 +62,7 @@ Form8::Form8(ActivityContext &context, Navigation &navigation, QWidget *parent)
     setTextColour(m_label3, QColor(0, 0, 192));
     m_label3->hide();
 
-    addShape(this, QStringLiteral("Shape1"), QRect(120, 5520, 9135, 615), kBarColour, kBarColour);
+    addButtonBar(this, QRect(120, 5520, 9135, 615));
     const QFont buttons = verdana(9.75);
     auto *help = addButton(this, QStringLiteral("Command3"), QStringLiteral("Hilfe"), QRect(240, 5640, 975, 375), buttons);
     auto *cancel = addButton(this, QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."),

@@ -4,10 +4,24 @@
 #include "core/clock.h"
 #include "core/messages.h"
 #include "core/random.h"
+#include "speech/speaker.h"
 
 #include <algorithm>
 
 namespace wortilo {
+
+const QString CatchGame::kHelpText = [] {
+    const char *const lines[] = {
+        "Du musst die Buchstaben eines Wortes der",   "Reihe nach fangen. Bei mehreren gleichen",
+        "Buchstaben weißt du aber nicht, welcher",    "der Buchstaben zuerst gefangen werden",
+        "muss. Da hilft nur eine schnelle Reaktion!", "Steuern musst du mit den vier Pfeiltasten.",
+        "Du kannst dir aus der linken Liste auch ein", "beliebiges Wort für dein Spiel auswählen.",
+    };
+    QString text;
+    for (const char *line : lines)
+        text += QString::fromUtf8(line) + kCr;
+    return text;
+}();
 
 CatchGame::CatchGame(ActivityContext &context) : m_context(context), m_zeit1(context.clock().createTicker())
 {
@@ -27,7 +41,8 @@ void CatchGame::fangwort()
     if (m_deck.isShort())
         fangliste();
     m_context.random().seedFromClock(m_context.clock());
-    m_word = m_deck.draw(m_context.random()).noun();
+    m_drawn = m_deck.draw(m_context.random());
+    m_word = m_drawn.noun();
     Q_EMIT wordListChanged();
     fangrunde();
 }
@@ -36,7 +51,8 @@ void CatchGame::chooseWord(int index)
 {
     if (m_phase == Phase::Confirming || index < 0 || index >= m_deck.size())
         return;
-    m_word = m_deck.take(index).noun();
+    m_drawn = m_deck.take(index);
+    m_word = m_drawn.noun();
     fangrunde();
     if (m_deck.isShort())
         fangliste();
@@ -50,8 +66,10 @@ void CatchGame::fangrunde()
     m_phase = Phase::Prepared;
     m_figureVisible = false;
     m_figure = QPoint(kStartColumn, kStartRow);
-    if (m_word.isEmpty() || m_word.size() > kMaxWordLength)
+    if (m_word.isEmpty() || m_word.size() > kMaxWordLength) {
         m_word = kFallbackWord;
+        m_drawn = Word();
+    }
     m_caught.clear();
     m_seconds = 0;
     m_columns.clear();
@@ -167,6 +185,11 @@ void CatchGame::fangstopp()
 void CatchGame::setSpeed(int seconds)
 {
     m_speed = std::clamp(seconds, kMinSpeed, kMaxSpeed);
+}
+
+void CatchGame::sayWord()
+{
+    m_context.speaker().sayNoun(m_drawn);
 }
 
 } // namespace wortilo

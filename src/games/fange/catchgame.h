@@ -35,6 +35,9 @@ public:
     // The word played when a word is empty or too long, and the caption of the completion message.
     static inline const QString kFallbackWord = QStringLiteral("Zeichjagd");
     static inline const QString kDoneCaption = QStringLiteral("Zeichjagd");
+    // The rules, shown by "Hilfe zeigen".
+    static inline const QString kHelpCaption = QStringLiteral("F a n g e");
+    static const QString kHelpText;
 
     // A game is prepared (the figure still moves), runs, or its completion is confirmed: while
     // the message box is open nothing counts, neither keys nor clicks nor the timer; the next
@@ -60,6 +63,8 @@ public:
     void fangstopp();
     // Seconds between two jumps of the letters (3 to 15); read at every tick.
     void setSpeed(int seconds);
+    // The speaker button: says the word being played (nothing for the stand-in word).
+    void sayWord();
     int speed() const { return m_speed; }
 
     // The nouns still to be drawn, in the order of the active words.
@@ -102,6 +107,7 @@ private:
     ActivityContext &m_context;
     std::unique_ptr<Ticker> m_zeit1; // the one-second timer, running exactly in the running phase
     Deck m_deck;
+    Word m_drawn; // the word played, unless the stand-in word is
     QString m_word;
     QString m_caught;
     QList<int> m_columns;

@@ -8,6 +8,7 @@
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
 #include "widgets/shape.h"
+#include "widgets/speakerbutton.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -19,19 +20,6 @@
 #include <algorithm>
 
 namespace wortilo {
-
-const QString Fang::kHelpText = [] {
-    const char *const lines[] = {
-        "Du musst die Buchstaben eines Wortes der",   "Reihe nach fangen. Bei mehreren gleichen",
-        "Buchstaben weißt du aber nicht, welcher",    "der Buchstaben zuerst gefangen werden",
-        "muss. Da hilft nur eine schnelle Reaktion!", "Steuern musst du mit den vier Pfeiltasten.",
-        "Du kannst dir aus der linken Liste auch ein", "beliebiges Wort für dein Spiel auswählen.",
-    };
-    QString text;
-    for (const char *line : lines)
-        text += QString::fromUtf8(line) + kCr;
-    return text;
-}();
 
 namespace {
 
@@ -58,7 +46,7 @@ void addGreyFrame(QWidget *parent, const QString &name, const QRect &twips)
     frame->setLineWidth(2);
     setTextColour(frame, QColor(128, 128, 128));
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-    frame->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    frame->setGeometry(twipsRect(twips));
     frame->lower();
 }
 
@@ -77,16 +65,17 @@ Fang::Fang(ActivityContext &context, Navigation &navigation, QWidget *parent)
                              QRect(120, 120, 1935, 375), buttons);
     auto *help = addButton(this, QStringLiteral("Command2"), QStringLiteral("Hilfe zeigen"),
                            QRect(120, 720, 1935, 375), buttons);
+    auto *speaker = addSpeakerButton(this, QRect(120, 1320, 1935, 375), context.speaker());
 
-    m_list1 = new QListWidget(this);
-    m_list1->setObjectName(QStringLiteral("List1"));
-    m_list1->setAccessibleName(QStringLiteral("Wörter"));
-    m_list1->setFont(verdana(9.75));
-    setTextColour(m_list1, QColor(0, 0, 192));
-    m_list1->setGeometry(twipsRect(120, 1320, 1935, 4590));
+    m_wordList = new QListWidget(this);
+    m_wordList->setObjectName(QStringLiteral("List1"));
+    m_wordList->setAccessibleName(QStringLiteral("Wörter"));
+    m_wordList->setFont(verdana(9.75));
+    setTextColour(m_wordList, QColor(0, 0, 192));
+    m_wordList->setGeometry(twipsRect(120, 1800, 1935, 4110)); // below the speaker button
 
     const QFont small = designFont(QStringLiteral("MS Sans Serif"), 8.25);
-    m_label1 = addLabel(this, QStringLiteral("Label1"), context.playerName(), QRect(2400, 240, 1935, 255), small);
+    m_playerName = addLabel(this, QStringLiteral("Label1"), context.playerName(), QRect(2400, 240, 1935, 255), small);
     m_seconds = addLabel(this, QStringLiteral("Bezeichnung6"), QStringLiteral("0"), QRect(4680, 240, 495, 255), small);
     m_seconds->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     addLabel(this, QStringLiteral("Bezeichnung7"), QStringLiteral(" Sek"), QRect(5160, 240, 465, 255), small)
@@ -106,15 +95,15 @@ Fang::Fang(ActivityContext &context, Navigation &navigation, QWidget *parent)
                             QRect(9000, 240, 255, 255), small);
     m_speedValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    m_bild5 = new DrawingSurface(this);
-    m_bild5->setObjectName(QStringLiteral("Bild5"));
-    m_bild5->setAccessibleName(QStringLiteral("Spielfeld"));
-    m_bild5->setFont(designFont(QStringLiteral("MS Sans Serif"), 18, true));
-    m_bild5->setGeometry(twipsRect(2280, 720, 7095, 4575));
-    m_bild5->setBackgroundColor(Qt::white);
-    m_bild5->setFocusPolicy(Qt::ClickFocus);
+    m_field = new DrawingSurface(this);
+    m_field->setObjectName(QStringLiteral("Bild5"));
+    m_field->setAccessibleName(QStringLiteral("Spielfeld"));
+    m_field->setFont(designFont(QStringLiteral("MS Sans Serif"), 18, true));
+    m_field->setGeometry(twipsRect(2280, 720, 7095, 4575));
+    m_field->setBackgroundColor(Qt::white);
+    m_field->setFocusPolicy(Qt::ClickFocus);
 
-    m_figure = addLabel(m_bild5, QStringLiteral("Bezeichnung8"), QStringLiteral("+"), QRect(0, 0, 255, 375),
+    m_figure = addLabel(m_field, QStringLiteral("Bezeichnung8"), QStringLiteral("+"), QRect(0, 0, 255, 375),
                         designFont(QStringLiteral("MS Sans Serif"), 18, true));
     setTextColour(m_figure, QColor(255, 0, 0));
     m_figure->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -136,14 +125,15 @@ Fang::Fang(ActivityContext &context, Navigation &navigation, QWidget *parent)
 
     connect(cancel, &QPushButton::clicked, this, &Fang::fangstopp);
     connect(help, &QPushButton::clicked, this, &Fang::fanghilfe);
-    connect(m_list1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { m_game->chooseWord(m_list1->row(item)); });
+    connect(speaker, &QPushButton::clicked, m_game.get(), &CatchGame::sayWord);
+    connect(m_wordList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { m_game->chooseWord(m_wordList->row(item)); });
     connect(m_speed, &QScrollBar::valueChanged, this, [this](int value) {
         m_speedValue->setText(QString::number(value));
         m_game->setSpeed(value);
-        m_bild5->setFocus();
+        m_field->setFocus();
     });
-    connect(m_bild5, &DrawingSurface::clicked, m_game.get(), &CatchGame::start);
+    connect(m_field, &DrawingSurface::clicked, m_game.get(), &CatchGame::start);
     connect(m_game.get(), &CatchGame::wordListChanged, this, &Fang::showWordList);
     connect(m_game.get(), &CatchGame::fieldChanged, this, &Fang::fangzeichnen);
     connect(m_game.get(), &CatchGame::stateChanged, this, &Fang::showState);
@@ -154,12 +144,12 @@ Fang::~Fang() = default;
 void Fang::activate()
 {
     centre();
-    m_label1->setText(context().playerName());
+    m_playerName->setText(context().playerName());
     m_game->fangliste();
     m_game->fangwort();
     // The field has the keyboard from the start, so that no key meant for the game presses a
     // button (Space on "Abbruch . . ." would leave).
-    m_bild5->setFocus();
+    m_field->setFocus();
 }
 
 bool Fang::eventFilter(QObject *watched, QEvent *event)
@@ -200,27 +190,27 @@ void Fang::fangstopp()
 
 void Fang::fanghilfe()
 {
-    context().messages().ok(kHelpCaption, kHelpText);
-    m_bild5->setFocus();
+    context().messages().ok(CatchGame::kHelpCaption, CatchGame::kHelpText);
+    m_field->setFocus();
 }
 
 // The field shows the start text until the game starts, then the letters still to catch.
 void Fang::fangzeichnen()
 {
-    m_bild5->clear();
+    m_field->clear();
     if (!m_game->lettersPlaced()) {
         // Five empty lines, then the text from the left edge; where the font is wider than the
         // design's, the text moves left into its leading blanks so that its end stays visible.
-        const QFontMetrics metrics(m_bild5->font());
-        const int overflow = std::max(0, metrics.horizontalAdvance(kStartText) - m_bild5->width());
-        m_bild5->setCurrentPos(QPoint(-twips(overflow), 5 * twips(letterExtent(m_bild5->font()).height())));
-        m_bild5->print(kStartText, Qt::black);
+        const QFontMetrics metrics(m_field->font());
+        const int overflow = std::max(0, metrics.horizontalAdvance(kStartText) - m_field->width());
+        m_field->setCurrentPos(QPoint(-twips(overflow), 5 * twips(letterExtent(m_field->font()).height())));
+        m_field->print(kStartText, Qt::black);
         return;
     }
     const QString &word = m_game->spielwort();
     for (int i = 0; i < word.size(); ++i) {
-        m_bild5->setCurrentPos(CatchGame::cellTwips(QPoint(m_game->fangspalte().at(i), m_game->fangzeile().at(i))));
-        m_bild5->print(QString(word.at(i)), Qt::black);
+        m_field->setCurrentPos(CatchGame::cellTwips(QPoint(m_game->fangspalte().at(i), m_game->fangzeile().at(i))));
+        m_field->print(QString(word.at(i)), Qt::black);
     }
 }
 
@@ -237,8 +227,8 @@ void Fang::showState()
 
 void Fang::showWordList()
 {
-    m_list1->clear();
-    m_list1->addItems(m_game->wordList());
+    m_wordList->clear();
+    m_wordList->addItems(m_game->wordList());
 }
 
 } // namespace wortilo

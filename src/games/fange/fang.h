@@ -18,9 +18,6 @@ class Fang : public ActivityWindow
 {
     Q_OBJECT
 public:
-    static inline const QString kHelpCaption = QStringLiteral("F a n g e");
-    static const QString kHelpText;
-
     explicit Fang(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
     ~Fang() override;
 
@@ -45,12 +42,12 @@ private:
     void fangstopp();
 
     std::unique_ptr<CatchGame> m_game;
-    QListWidget *m_list1 = nullptr;
-    QLabel *m_label1 = nullptr;
+    QListWidget *m_wordList = nullptr;
+    QLabel *m_playerName = nullptr;
     QLabel *m_seconds = nullptr;
     QScrollBar *m_speed = nullptr;
     QLabel *m_speedValue = nullptr;
-    DrawingSurface *m_bild5 = nullptr;
+    DrawingSurface *m_field = nullptr;
     QLabel *m_figure = nullptr;
     QLabel *m_caught = nullptr;
     QLabel *m_next = nullptr;

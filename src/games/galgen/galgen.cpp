@@ -6,6 +6,7 @@
 #include "widgets/fonts.h"
 #include "widgets/pictureframe.h"
 #include "widgets/shape.h"
+#include "widgets/speakerbutton.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,6 +66,8 @@ Galgen::Galgen(ActivityContext &context, Navigation &navigation, QWidget *parent
     m_solution = colouredLabel(this, QStringLiteral("Bezeichnung2"), QRect(5160, 4200, 3015, 375), verdana(12, true));
     m_solution->setAlignment(Qt::AlignCenter);
     m_solution->setAccessibleDescription(QStringLiteral("Lösung"));
+    m_speaker = addSpeakerButton(this, QRect(4320, 4200, 735, 375), context.speaker());
+    connect(m_speaker, &QPushButton::clicked, &m_game, &GallowsGame::saySolution);
 
     m_keys = new QListWidget(this);
     m_keys->setObjectName(QStringLiteral("Liste1"));
@@ -158,6 +161,7 @@ void Galgen::showState()
         w->setVisible(m_game.isRescueShown());
     m_solution->setText(m_game.solution());
     m_solution->setVisible(m_game.phase() == GallowsGame::Phase::Lost);
+    m_speaker->setVisible(m_game.hasEnded());
     m_picture->setPicture(m_game.picture());
     m_picture->setVisible(!m_game.picture().isEmpty());
 }

@@ -11,6 +11,7 @@ class QListWidget;
 namespace wortilo {
 
 class PictureFrame;
+class SpeakerButton;
 
 // galgen: the word gallows window. The display line, the letter keyboard Liste1, the gallows
 // drawing with the rescue scene, the word's picture and the solution show the game's state.
@@ -44,6 +45,7 @@ private:
     QLabel *m_display = nullptr;
     QListWidget *m_keys = nullptr;
     QLabel *m_solution = nullptr;
+    SpeakerButton *m_speaker = nullptr; // shown once a game has ended
     PictureFrame *m_picture = nullptr;
     std::array<QWidget *, GallowsGame::kParts> m_parts{};
     QList<QWidget *> m_rescue;

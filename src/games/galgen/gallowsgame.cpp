@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "core/random.h"
 #include "pictures/folder.h"
+#include "speech/speaker.h"
 
 #include <algorithm>
 
@@ -97,9 +98,17 @@ void GallowsGame::endGame(Phase phase)
     m_phase = phase;
     m_picture = Picture::load(m_context.pictureFolder().resolve(m_word.entry()));
     Q_EMIT changed();
+    // Heard while the end message is read, which leaves no click to the speaker button.
+    saySolution();
     // The message and the next game come after this click has been handled, so the message box's
     // event loop never runs inside the click.
     QMetaObject::invokeMethod(this, &GallowsGame::finish, Qt::QueuedConnection);
+}
+
+void GallowsGame::saySolution()
+{
+    if (hasEnded())
+        m_context.speaker().sayNoun(m_word);
 }
 
 void GallowsGame::finish()

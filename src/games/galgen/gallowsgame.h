@@ -45,6 +45,10 @@ public:
     void galgenneu();
     // A click on key i (0..29) of the keyboard: toggles its highlight and tries its letter.
     void letterClicked(int key);
+    // Whether the game has ended (won or lost): the solution may be said.
+    bool hasEnded() const { return m_phase == Phase::Won || m_phase == Phase::Lost; }
+    // Says the solution, once the game has ended; the end of a game says it by itself.
+    void saySolution();
 
     Phase phase() const { return m_phase; }
     const Word &word() const { return m_word; }

@@ -46,7 +46,7 @@ Memo::Memo(ActivityContext &context, Navigation &navigation, QWidget *parent)
     m_board->setFont(m_nounFont);
     m_board->setGeometry(twipsRect(0, 0, kClientWidth, kClientHeight));
 
-    addShape(this, QStringLiteral("Shape1"), QRect(120, 6840, 10575, 615), kBarColour, kBarColour);
+    addButtonBar(this, QRect(120, 6840, 10575, 615));
     const QFont buttonFont = verdana(9.75, true);
     QPushButton *help = addButton(this, QStringLiteral("Command2"), QStringLiteral("Hilfe"),
                                   QRect(240, 6960, 1095, 375), buttonFont);

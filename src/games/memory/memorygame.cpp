@@ -3,6 +3,7 @@
 
 #include "core/messages.h"
 #include "core/random.h"
+#include "speech/speaker.h"
 
 #include <algorithm>
 
@@ -34,10 +35,13 @@ void MemoryGame::spielfeld()
     m_context.random().seedFromClock(m_context.clock());
     m_layout.clear();
     m_gameNouns.clear();
+    m_wordOf.clear();
     // Nine nouns, or as many as there are words.
     const int pairs = std::min<int>(kMaxPairs, int(m_pool.size()));
     for (int i = 0; i < pairs; ++i) {
-        const QString noun = m_pool.draw(m_context.random()).noun();
+        const Word word = m_pool.draw(m_context.random());
+        const QString noun = word.noun();
+        m_wordOf.insert(noun, word);
         m_layout.append(noun);
         insertSorted(m_gameNouns, noun);
     }
@@ -92,6 +96,8 @@ void MemoryGame::feldklick(int card)
     if (m_first > 0 && m_second > 0)
         paarzudecken();
     m_covered[std::size_t(card - 1)] = false;
+    // A card uncovered says its noun; the second card of an attempt cuts the first one short.
+    m_context.speaker().sayNoun(m_wordOf.value(nounOf(card)));
     if (m_first == 0) {
         m_first = card;
         Q_EMIT changed();
@@ -135,6 +141,7 @@ void MemoryGame::abort()
     offenloeschen();
     m_layout.clear();
     m_gameNouns.clear();
+    m_wordOf.clear();
     m_inPlay.fill(false);
     m_covered.fill(false);
     setPhase(Phase::Idle);

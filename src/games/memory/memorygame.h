@@ -3,6 +3,7 @@
 #include "core/deck.h"
 #include "core/activitycontext.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <array>
@@ -107,6 +108,7 @@ private:
     Deck m_pool{kMaxPairs};
     QStringList m_layout;
     QStringList m_gameNouns;
+    QHash<QString, Word> m_wordOf; // the word of each noun of the game, for the speaker
     std::array<bool, kCards> m_inPlay{};
     std::array<bool, kCards> m_covered{};
     int m_first = 0;

@@ -3,6 +3,7 @@
 
 #include "core/messages.h"
 #include "core/random.h"
+#include "speech/speaker.h"
 
 #include <QList>
 
@@ -24,7 +25,8 @@ bool CarpetGame::teppichwort()
         clear();
         return false;
     }
-    m_word = m_deck.draw(m_context.random()).noun();
+    m_drawn = m_deck.draw(m_context.random());
+    m_word = m_drawn.noun();
     if (m_deck.isShort())
         teppichliste();
     buildCarpet();
@@ -64,6 +66,7 @@ void CarpetGame::buildCarpet()
 void CarpetGame::clear()
 {
     m_deck.clear();
+    m_drawn = Word();
     m_word.clear();
     m_carpet.clear();
     m_fromWord.fill(false);
@@ -71,6 +74,11 @@ void CarpetGame::clear()
     m_found = 0;
     m_phase = Phase::NoWord;
     Q_EMIT wordChanged();
+}
+
+void CarpetGame::sayWord()
+{
+    m_context.speaker().sayNoun(m_drawn);
 }
 
 int CarpetGame::cellAt(QPoint twips)

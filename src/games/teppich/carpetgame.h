@@ -49,6 +49,8 @@ public:
     bool teppichwort();
     // Leaving: deck, word, carpet and found letters are emptied.
     void clear();
+    // The speaker button: says the word of the carpet.
+    void sayWord();
 
     // A mouse press on the carpet: the letter of the cell counts when it is the next letter of
     // the word (same character, same case). Ignored without a word, outside the carpet, and
@@ -89,6 +91,7 @@ private:
     ActivityContext &m_context;
     // An empty noun and a noun longer than the carpet could never be completed.
     Deck m_deck{1, [](const Word &word) { return word.hasNoun() && word.noun().size() <= kCells; }};
+    Word m_drawn; // whose noun m_word is
     QString m_word;
     QString m_carpet;
     std::array<bool, kCells> m_fromWord{};

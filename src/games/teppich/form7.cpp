@@ -8,6 +8,7 @@
 #include "widgets/controls.h"
 #include "widgets/drawingsurface.h"
 #include "widgets/fonts.h"
+#include "widgets/speakerbutton.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -38,36 +39,38 @@ Form7::Form7(ActivityContext &context, Navigation &navigation, QWidget *parent)
     setClientSizeTwips(10215, 7065);
     const QFont big = verdana(18);
 
-    m_label1 = addLabel(this, QStringLiteral("Label1"), QString(), QRect(120, 120, 9975, 495), big);
-    setTextColour(m_label1, QColor(0, 0, 192));
+    m_word = addLabel(this, QStringLiteral("Label1"), QString(), QRect(120, 120, 9975, 495), big);
+    setTextColour(m_word, QColor(0, 0, 192));
 
-    m_bild2 = new DrawingSurface(this);
-    m_bild2->setObjectName(QStringLiteral("bild2"));
-    setAccessibleContent(m_bild2, QStringLiteral("Gefundene Buchstaben"), QString());
-    m_bild2->setFont(big);
-    m_bild2->setGeometry(twipsRect(120, 600, 9975, 495));
-    m_bild2->setBackgroundColor(kBackground);
+    m_found = new DrawingSurface(this);
+    m_found->setObjectName(QStringLiteral("bild2"));
+    setAccessibleContent(m_found, QStringLiteral("Gefundene Buchstaben"), QString());
+    m_found->setFont(big);
+    m_found->setGeometry(twipsRect(120, 600, 9975, 495));
+    m_found->setBackgroundColor(kBackground);
 
-    m_bild1 = new DrawingSurface(this);
-    m_bild1->setObjectName(QStringLiteral("bild1"));
-    setAccessibleContent(m_bild1, QStringLiteral("Buchstabenteppich"), QString());
-    m_bild1->setFont(big);
-    m_bild1->setGeometry(twipsRect(120, 1320, 9975, 4935));
-    m_bild1->setBackgroundColor(Qt::white);
+    m_carpet = new DrawingSurface(this);
+    m_carpet->setObjectName(QStringLiteral("bild1"));
+    setAccessibleContent(m_carpet, QStringLiteral("Buchstabenteppich"), QString());
+    m_carpet->setFont(big);
+    m_carpet->setGeometry(twipsRect(120, 1320, 9975, 4935));
+    m_carpet->setBackgroundColor(Qt::white);
 
-    addShape(this, QStringLiteral("Shape1"), QRect(120, 6360, 9975, 615), kBarColour, kBarColour);
+    addButtonBar(this, QRect(120, 6360, 9975, 615));
     const QFont buttons = verdana(9.75);
     auto *help = addButton(this, QStringLiteral("Command2"), QStringLiteral("Hilfe"), QRect(240, 6480, 975, 375), buttons);
     auto *cancel = addButton(this, QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."),
                              QRect(4200, 6480, 1935, 375), buttons);
     auto *next = addButton(this, QStringLiteral("Command3"), QStringLiteral("N e u"), QRect(9000, 6480, 975, 375), buttons);
     next->setAccessibleName(QStringLiteral("Neues Wort"));
+    auto *speaker = addSpeakerButton(this, QRect(1335, 6480, 735, 375), context.speaker());
 
     connect(help, &QPushButton::clicked, this,
             [this] { this->context().messages().ok(CarpetGame::kCaption, CarpetGame::kHelpText); });
     connect(cancel, &QPushButton::clicked, this, &Form7::cancel);
     connect(next, &QPushButton::clicked, this, [this] { m_game->teppichwort(); });
-    connect(m_bild1, &DrawingSurface::pressed, this,
+    connect(speaker, &QPushButton::clicked, m_game.get(), &CarpetGame::sayWord);
+    connect(m_carpet, &DrawingSurface::pressed, this,
             [this](QPoint twips, Qt::MouseButton) { m_game->click(CarpetGame::cellAt(twips)); });
     connect(m_game.get(), &CarpetGame::wordChanged, this, &Form7::teppichzeichnen);
     connect(m_game.get(), &CarpetGame::progressChanged, this, &Form7::teppichzeichnen);
@@ -92,33 +95,33 @@ void Form7::cancel()
 // Draws the word above the carpet, the carpet with its found cells, and the progress strip.
 void Form7::teppichzeichnen()
 {
-    m_label1->setText(m_game->spacedWord());
-    m_bild1->clear();
+    m_word->setText(m_game->spacedWord());
+    m_carpet->clear();
     const QString &carpet = m_game->carpet();
     if (!carpet.isEmpty()) {
         for (int k = 0; k < CarpetGame::kCells; ++k) {
             const int colour = m_game->isMarked(k) ? kFound : k % 2 == 0 ? kEvenCell : kOddCell;
-            m_bild1->drawRect(cellBox(k), paletteColor(colour), std::nullopt);
-            m_bild1->setCurrentPos(CarpetGame::letterPosition(k));
-            m_bild1->print(QString(carpet.at(k)), Qt::black);
+            m_carpet->drawRect(cellBox(k), paletteColor(colour), std::nullopt);
+            m_carpet->setCurrentPos(CarpetGame::letterPosition(k));
+            m_carpet->print(QString(carpet.at(k)), Qt::black);
         }
         for (int k = 0; k < CarpetGame::kCells; ++k)
-            m_bild1->drawRect(cellBox(k), std::nullopt, paletteColor(kOutline));
+            m_carpet->drawRect(cellBox(k), std::nullopt, paletteColor(kOutline));
     }
-    setAccessibleContent(m_bild1, QStringLiteral("Buchstabenteppich"), carpet);
+    setAccessibleContent(m_carpet, QStringLiteral("Buchstabenteppich"), carpet);
     drawProgress();
 }
 
 // The found letters in red, each after a blank.
 void Form7::drawProgress()
 {
-    m_bild2->clear();
+    m_found->clear();
     QString shown;
     for (const QChar c : m_game->found()) {
-        m_bild2->print(u' ' + QString(c), paletteColor(kFound));
+        m_found->print(u' ' + QString(c), paletteColor(kFound));
         shown += u' ' + QString(c);
     }
-    setAccessibleContent(m_bild2, QStringLiteral("Gefundene Buchstaben"), shown);
+    setAccessibleContent(m_found, QStringLiteral("Gefundene Buchstaben"), shown);
 }
 
 } // namespace wortilo

@@ -32,9 +32,9 @@ private:
     void cancel();
 
     std::unique_ptr<CarpetGame> m_game;
-    QLabel *m_label1 = nullptr;
-    DrawingSurface *m_bild1 = nullptr;
-    DrawingSurface *m_bild2 = nullptr;
+    QLabel *m_word = nullptr;
+    DrawingSurface *m_carpet = nullptr;
+    DrawingSurface *m_found = nullptr;
 };
 
 } // namespace wortilo
