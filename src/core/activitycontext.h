@@ -12,6 +12,7 @@ namespace wortilo {
 class Clock;
 class Messages;
 class PictureFolder;
+class PictureLoader;
 class Random;
 class Speaker;
 
@@ -45,6 +46,8 @@ public:
 
     virtual Messages &messages() = 0;
     virtual const PictureFolder &pictureFolder() const = 0;
+    // Decodes the pictures off the window's thread.
+    virtual PictureLoader &pictureLoader() = 0;
     // The program's one random generator, and the clock the games seed it from.
     virtual Random &random() = 0;
     virtual Clock &clock() = 0;

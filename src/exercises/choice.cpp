@@ -146,4 +146,13 @@ void PictureChoice::showSelected()
         showPicture(offered().at(selected()));
 }
 
+void PictureChoice::preparePictures()
+{
+    const qsizetype n = offered().size();
+    if (n < 2 || selected() < 0)
+        return;
+    preparePicture(offered().at((selected() + 1) % n));
+    preparePicture(offered().at((selected() + n - 1) % n));
+}
+
 } // namespace wortilo

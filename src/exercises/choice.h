@@ -117,6 +117,8 @@ protected:
     bool isRight(const Word &chosen) const override { return chosen.upperNoun() == currentWord().upperNoun(); }
     // bildzeigen: the selected picture in its frame.
     void showSelected() override;
+    // The offered pictures either way from the one shown, where the child moves next.
+    void preparePictures() override;
 };
 
 } // namespace wortilo

@@ -31,6 +31,7 @@ ExerciseWindow::ExerciseWindow(ActivityContext &context, Navigation &navigation,
     m_image2->setObjectName(QStringLiteral("Image2"));
     m_image2->setAccessibleName(QStringLiteral("Bild"));
     m_image2->setGeometry(twipsRect(layout.image2));
+    m_frame->setShownSizes(m_image1->size(), m_image2->size());
 
     m_strip = new DrawingSurface(this);
     m_strip->setObjectName(QStringLiteral("Picture1"));

@@ -8,8 +8,14 @@
 namespace wortilo {
 
 WordFrame::WordFrame(ActivityContext &context, StripStyle style, int refillBelow)
-    : m_context(context), m_style(style), m_deck(refillBelow)
+    : m_context(context), m_style(style), m_deck(refillBelow), m_pictures(context.pictureLoader())
 {
+    connect(&m_pictures, &PictureQueue::ready, this, [this](const QString &path, const Picture &picture) {
+        if (path != m_waitingFor)
+            return;
+        m_waitingFor.clear();
+        fitPicture(picture);
+    });
 }
 
 void WordFrame::wortstapel()
@@ -37,7 +43,40 @@ void WordFrame::neueswort()
 
 void WordFrame::showPicture(const Word &word)
 {
-    m_loader = Picture::load(m_context.pictureFolder().resolve(word.entry()));
+    const QString path = m_context.pictureFolder().resolve(word.entry());
+    if (path != m_waitingFor)
+        m_pictures.drop(m_waitingFor);
+    m_waitingFor.clear();
+    if (const std::optional<Picture> picture = m_pictures.take(path)) {
+        fitPicture(*picture);
+    } else {
+        m_waitingFor = path;
+        m_loader = Picture();
+        m_landscape = Picture();
+        m_portrait = Picture();
+        Q_EMIT picturesChanged();
+    }
+    preparePictures();
+}
+
+void WordFrame::preparePictures()
+{
+    // The deck as the next draw finds it: refilled first when it runs short.
+    Deck next = m_deck;
+    if (next.isShort())
+        next.refill(m_context.activeWords());
+    preparePicture(next.peek(m_context.random()));
+}
+
+void WordFrame::preparePicture(const Word &word)
+{
+    if (!word.isNull())
+        m_pictures.prepare(m_context.pictureFolder().resolve(word.entry()));
+}
+
+void WordFrame::fitPicture(const Picture &picture)
+{
+    m_loader = picture;
     m_landscape = Picture();
     m_portrait = Picture();
     // The loader's natural size in twips (bildbreite × bildhoehe) decides the frame. A picture
@@ -52,6 +91,8 @@ void WordFrame::showPicture(const Word &word)
 
 void WordFrame::clearPictures()
 {
+    m_pictures.drop(m_waitingFor);
+    m_waitingFor.clear();
     m_landscape = Picture();
     m_portrait = Picture();
     m_loader = Picture();

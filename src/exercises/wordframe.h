@@ -3,6 +3,7 @@
 #include "core/deck.h"
 #include "core/activitycontext.h"
 #include "pictures/picture.h"
+#include "pictures/pictureloader.h"
 
 #include <QList>
 #include <QObject>
@@ -59,8 +60,15 @@ public:
     // (compact) of the current word.
     QString shownText() const;
 
-    // Loads the picture of a word into the loader and shows it in the fitting frame.
+    // Loads the picture of a word into the loader and shows it in the fitting frame. A picture
+    // decoded ahead is handed over at once; otherwise both frames stay empty until it is decoded
+    // on a worker thread. Then the picture of the word that comes next is decoded ahead.
     void showPicture(const Word &word);
+    // The sizes the window shows landscape and portrait pictures at: they are drawn at that size
+    // while they are decoded.
+    void setShownSizes(QSize landscape, QSize portrait) { m_pictures.setShownSizes(landscape, portrait); }
+    // The pictures decoded ahead, or being decoded.
+    const PictureQueue &pictureQueue() const { return m_pictures; }
     // Empties the loader and both frames.
     void clearPictures();
     const Picture &loader() const { return m_loader; }
@@ -93,6 +101,11 @@ Q_SIGNALS:
     void wordPresented();
 
 protected:
+    // Starts decoding the pictures the exercise will show next: the picture of the word the deck
+    // gives next.
+    virtual void preparePictures();
+    void preparePicture(const Word &word);
+
     // For an exercise whose task is the noun itself: a picture named by its article alone is
     // never drawn.
     void setNounsOnly(bool nounsOnly) { m_deck.setAdmits(nounsOnly ? Deck::Admits(Deck::hasNoun) : Deck::Admits()); }
@@ -119,6 +132,8 @@ protected:
     };
 
 private:
+    void fitPicture(const Picture &picture);
+
     ActivityContext &m_context;
     StripStyle m_style;
     Deck m_deck;
@@ -126,6 +141,8 @@ private:
     Picture m_landscape;
     Picture m_portrait;
     Picture m_loader;
+    PictureQueue m_pictures;
+    QString m_waitingFor; // the path of the picture to show when it is decoded
     QList<StripGlyph> m_strip;
     QString m_stripText;
     Phase m_phase = Phase::Answering;

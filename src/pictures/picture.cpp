@@ -233,4 +233,19 @@ QImage Picture::render(const QSize &pixelSize, const wmf::RenderLimits &limits) 
     return m_data->raster.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+Picture Picture::withRendering(const QSize &pixelSize) const
+{
+    Picture copy = *this;
+    if (isLoaded())
+        copy.m_rendering = std::make_shared<const Rendering>(Rendering{pixelSize, render(pixelSize)});
+    return copy;
+}
+
+std::optional<QImage> Picture::renderingAt(const QSize &pixelSize) const
+{
+    if (!m_rendering || m_rendering->size != pixelSize)
+        return std::nullopt;
+    return m_rendering->image;
+}
+
 } // namespace wortilo

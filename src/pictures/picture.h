@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace wortilo {
 
@@ -78,15 +79,27 @@ public:
     // part drawn by then. A null image unless loaded.
     QImage render(const QSize &pixelSize, const wmf::RenderLimits &limits = {}) const;
 
-    // Whether two pictures share the same loaded data (copies of one load).
-    bool isSameAs(const Picture &other) const { return m_data == other.m_data; }
+    // A copy that carries its drawing at pixelSize, made now: a worker thread draws a picture
+    // before it is shown, and the frame of that size takes the drawing (renderingAt).
+    Picture withRendering(const QSize &pixelSize) const;
+    // The drawing withRendering made, when it was made for pixelSize (a null image where render
+    // gave one); nothing otherwise.
+    std::optional<QImage> renderingAt(const QSize &pixelSize) const;
+
+    // Whether two pictures share the same loaded data (copies of one load) and drawing.
+    bool isSameAs(const Picture &other) const { return m_data == other.m_data && m_rendering == other.m_rendering; }
 
 private:
     struct Data;
     explicit Picture(std::shared_ptr<const Data> data) : m_data(std::move(data)) {}
     static Picture unloadable(Fault why);
 
+    struct Rendering {
+        QSize size;
+        QImage image;
+    };
     std::shared_ptr<const Data> m_data;
+    std::shared_ptr<const Rendering> m_rendering;
 };
 
 } // namespace wortilo

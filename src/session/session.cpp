@@ -12,7 +12,10 @@ Session::Session(Messages &messages, const QString &folder, Clock &clock)
 
 bool Session::bildersuchen()
 {
-    m_folder.scan();
+    if (m_folderScan.valid())
+        m_folder = m_folderScan.get();
+    else
+        m_folder.scan();
     if (m_folder.hasPictureFiles())
         return true;
     m_messages.ok(QStringLiteral("Programmabbruch"), QStringLiteral("Es wurden keine Bilddateien gefunden!") + kCr

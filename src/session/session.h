@@ -3,12 +3,14 @@
 #include "core/activitycontext.h"
 #include "core/random.h"
 #include "pictures/folder.h"
+#include "pictures/pictureloader.h"
 #include "speech/speaker.h"
 #include "usage/usagelog.h"
 #include "words/settingsfile.h"
 #include "words/wordstore.h"
 
 #include <QObject>
+#include <QThread>
 
 namespace wortilo {
 
@@ -25,6 +27,9 @@ public:
     // Start-up: looks for picture files and shows "Programmabbruch" when there is none (the
     // program must then end without writing anything). Returns whether there are any.
     bool bildersuchen();
+    // The folder read on a worker thread, begun before the session: the picture check takes its
+    // result instead of reading the folder itself.
+    void takeFolderScan(std::future<PictureFolder> scan) { m_folderScan = std::move(scan); }
     // Start-up after the picture check: the letter list, the settings file, the word list and
     // the filtered list, in that order.
     void loadWords();
@@ -81,6 +86,7 @@ public:
     void appendUsage(Activity activity, const QString &line) override { m_usage.append(activity, line); }
     Messages &messages() override { return m_messages; }
     const PictureFolder &pictureFolder() const override { return m_folder; }
+    PictureLoader &pictureLoader() override { return m_pictureLoader; }
     Random &random() override { return m_random; }
     Clock &clock() override { return m_clock; }
     Speaker &speaker() override { return *m_speaker; }
@@ -107,6 +113,8 @@ private:
     Clock &m_clock;
     Random m_random;
     PictureFolder m_folder;
+    std::future<PictureFolder> m_folderScan;
+    PictureLoader m_pictureLoader{QThread::idealThreadCount()};
     QString m_settingsPath;
     WordStore m_store;
     // The letter colours and switches start with their defaults in every run, before the

@@ -32,7 +32,9 @@ void PictureFrame::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (m_picture.isLoaded() && m_renderedSize != size()) {
         // A picture that cannot be drawn at this size stays the placeholder until the size changes.
-        m_rendered = m_picture.render(size());
+        // A picture handed over by a worker thread comes drawn at this size already.
+        const std::optional<QImage> ahead = m_picture.renderingAt(size());
+        m_rendered = ahead ? *ahead : m_picture.render(size());
         m_renderedSize = size();
     }
     if (!m_picture.isLoaded() || m_rendered.isNull()) {

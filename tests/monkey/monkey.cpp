@@ -250,6 +250,11 @@ bool Monkey::run(int steps)
     QTimer popupGuard;
     QObject::connect(&popupGuard, &QTimer::timeout, [this] { dealWithPopups(); });
     popupGuard.start(0);
+    // A timer of its own: a timer does not fire again while its handler runs, and a popup's entry
+    // (the usage lists' "Drucken …") opens a modal window inside the popup guard's handler.
+    QTimer modalGuard;
+    QObject::connect(&modalGuard, &QTimer::timeout, [this] { dealWithModal(); });
+    modalGuard.start(0);
     note(QStringLiteral("start"));
     start();
     for (m_step = 1; m_step <= steps && m_failure.isEmpty(); ++m_step) {
@@ -710,23 +715,31 @@ void Monkey::changeFolder()
     }
 }
 
-// A popup (a context menu: some run their own event loop until closed) or a modal window that
-// opened during an action: the child picks an entry of the popup or closes it with Escape; a
-// modal window other than the message boxes must not open at all.
+// A modal window that opened during an action: the child cancels the print dialog; any other
+// modal window than the message boxes must not open at all.
+void Monkey::dealWithModal()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || m_messages.isOpen())
+        return;
+    if (modal->objectName() == u"Druckdialog")
+        note(QStringLiteral("the print dialog cancelled"));
+    else
+        fail(QStringLiteral("a modal window opened: %1").arg(describe(modal)));
+    if (auto *dialog = qobject_cast<QDialog *>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+// A popup (a context menu: some run their own event loop until closed) that opened during an
+// action: the child picks an entry of the popup or closes it with Escape.
 void Monkey::dealWithPopups()
 {
-    // While a box is open the child can only answer it.
-    if (m_dealingWithPopup || m_messages.isOpen())
+    // While a box or a modal window is open the child can only answer it.
+    if (m_dealingWithPopup || m_messages.isOpen() || QApplication::activeModalWidget())
         return;
     const QScopedValueRollback busy(m_dealingWithPopup, true);
-    if (QWidget *modal = QApplication::activeModalWidget()) {
-        fail(QStringLiteral("a modal window opened: %1").arg(describe(modal)));
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-        else
-            modal->close();
-        return;
-    }
     QWidget *popup = QApplication::activePopupWidget();
     if (!popup)
         return;

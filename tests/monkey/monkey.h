@@ -94,6 +94,7 @@ private:
     void changeFolder();
     void whileBoxOpen();
     void dealWithPopups();
+    void dealWithModal();
 
     void click(QWidget *window, QPoint at, Qt::MouseButton button = Qt::LeftButton, bool twice = false);
     void type(QWidget *window, const QString &text);

@@ -3,6 +3,7 @@
 #include "core/activitycontext.h"
 #include "core/random.h"
 #include "pictures/folder.h"
+#include "pictures/pictureloader.h"
 #include "support/fakemessages.h"
 #include "support/fakespeaker.h"
 #include "support/manualclock.h"
@@ -30,6 +31,12 @@ public:
     void appendUsage(Activity activity, const QString &line) override { usage[std::size_t(activity)].append(line); }
     Messages &messages() override { return fakeMessages; }
     const PictureFolder &pictureFolder() const override { return folder; }
+    // Pictures decoded the moment they are asked for, unless a test hands in a loader with workers.
+    PictureLoader &pictureLoader() override
+    {
+        static PictureLoader atOnce(0);
+        return loader ? *loader : atOnce;
+    }
     Random &random() override { return generator; }
     Clock &clock() override { return manualClock; }
     Speaker &speaker() override { return *fakeSpeaker; }
@@ -58,6 +65,7 @@ public:
     Random generator;
     ManualClock manualClock;
     bool isQuitting = false;
+    PictureLoader *loader = nullptr;
 
     // What the activity did.
     std::array<QStringList, kActivityCount> usage;

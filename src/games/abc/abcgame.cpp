@@ -8,7 +8,17 @@
 
 namespace wortilo {
 
-AbcGame::AbcGame(ActivityContext &context) : m_context(context) {}
+AbcGame::AbcGame(ActivityContext &context) : m_context(context), m_queue(context.pictureLoader())
+{
+    connect(&m_queue, &PictureQueue::ready, this, [this](const QString &path, const Picture &picture) {
+        const qsizetype slot = m_waiting.indexOf(path);
+        if (slot < 0)
+            return;
+        m_pictures[slot] = picture;
+        m_waiting[slot].clear();
+        Q_EMIT slotsChanged();
+    });
+}
 
 void AbcGame::abcneu()
 {
@@ -31,10 +41,14 @@ void AbcGame::abcneu()
             m_chosen.append(w);
     }
     m_pictures.clear();
+    m_waiting.clear();
     m_target.clear();
     m_slots.clear();
     for (const Word &w : std::as_const(m_chosen)) {
-        m_pictures.append(Picture::load(m_context.pictureFolder().resolve(w.entry())));
+        const QString path = m_context.pictureFolder().resolve(w.entry());
+        const std::optional<Picture> picture = m_queue.take(path);
+        m_pictures.append(picture.value_or(Picture()));
+        m_waiting.append(picture ? QString() : path);
         insertSorted(m_target, w.upperNoun());
         m_slots.append(w.upperNoun());
     }
@@ -44,6 +58,8 @@ void AbcGame::abcneu()
 void AbcGame::abcleeren()
 {
     m_pictures.fill(Picture());
+    m_waiting.fill(QString());
+    m_queue.cancel();
     Q_EMIT slotsChanged();
 }
 
@@ -53,6 +69,7 @@ void AbcGame::drop(int target, int source)
     if (m_phase != Phase::Sorting || target < 0 || target >= n || source < 0 || source >= n)
         return;
     m_pictures.swapItemsAt(target, source);
+    m_waiting.swapItemsAt(target, source);
     m_slots.swapItemsAt(target, source);
     Q_EMIT slotsChanged();
     abcpruefen();

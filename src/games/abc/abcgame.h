@@ -2,6 +2,7 @@
 #pragma once
 #include "core/activitycontext.h"
 #include "pictures/picture.h"
+#include "pictures/pictureloader.h"
 
 #include <QList>
 #include <QObject>
@@ -39,8 +40,11 @@ public:
     explicit AbcGame(ActivityContext &context);
 
     // A new set: five distinct active words at random, their pictures loaded into the slots.
-    // With fewer distinct words, as many as there are.
+    // With fewer distinct words, as many as there are. The pictures are decoded side by side on
+    // worker threads, and each fills its slot when it is done (slotsChanged).
     void abcneu();
+    // The size the slots show their pictures at: they are drawn at that size while decoded.
+    void setShownSize(QSize size) { m_queue.setShownSizes(size, size); }
     // Empties the slots (the pictures; the words stay).
     void abcleeren();
     // A slot dropped on a slot: the two exchange their pictures and nouns, and the order is
@@ -55,7 +59,7 @@ public:
     const QStringList &targetOrder() const { return m_target; }
     const QStringList &slotOrder() const { return m_slots; }
     int slotCount() const { return int(m_slots.size()); }
-    // The picture in a slot (empty after abcleeren).
+    // The picture in a slot (empty after abcleeren, and while it is being decoded).
     Picture picture(int slot) const;
     Phase phase() const { return m_phase; }
     bool isSolved() const { return m_phase == Phase::Solved; }
@@ -74,6 +78,8 @@ private:
     QStringList m_target;
     QStringList m_slots;
     QList<Picture> m_pictures;
+    QStringList m_waiting; // per slot, the path of its picture while it is being decoded
+    PictureQueue m_queue;
     Phase m_phase = Phase::Sorting;
 };
 

@@ -43,6 +43,7 @@ Form8::Form8(ActivityContext &context, Navigation &navigation, QWidget *parent)
         dragSlots.append(slot);
     }
     m_drag = new SlotDrag(dragSlots, this);
+    m_game->setShownSize(m_slots.first()->size());
 
     m_picture1 = new DrawingSurface(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));

@@ -62,6 +62,7 @@ Galgen::Galgen(ActivityContext &context, Navigation &navigation, QWidget *parent
     m_picture->setObjectName(QStringLiteral("Image1"));
     m_picture->setAccessibleName(QStringLiteral("Bild"));
     m_picture->setGeometry(twipsRect(5160, 960, 3015, 3255));
+    m_game.setShownSize(m_picture->size());
 
     m_solution = colouredLabel(this, QStringLiteral("Bezeichnung2"), QRect(5160, 4200, 3015, 375), verdana(12, true));
     m_solution->setAlignment(Qt::AlignCenter);

@@ -10,7 +10,17 @@
 
 namespace wortilo {
 
-GallowsGame::GallowsGame(ActivityContext &context, QObject *parent) : QObject(parent), m_context(context) {}
+GallowsGame::GallowsGame(ActivityContext &context, QObject *parent)
+    : QObject(parent), m_context(context), m_queue(context.pictureLoader())
+{
+    connect(&m_queue, &PictureQueue::ready, this, [this](const QString &path, const Picture &picture) {
+        if (path != m_waitingFor)
+            return;
+        m_waitingFor.clear();
+        m_picture = picture;
+        Q_EMIT changed();
+    });
+}
 
 void GallowsGame::galgenrunde()
 {
@@ -21,6 +31,11 @@ void GallowsGame::galgenrunde()
     m_wrong = 0;
     m_attempts = 0;
     m_phase = m_word.hasNoun() ? Phase::Playing : Phase::NoWord;
+    // The picture shows when the game ends; it is decoded while the child plays.
+    m_queue.cancel();
+    m_waitingFor.clear();
+    if (m_phase == Phase::Playing)
+        m_queue.prepare(m_context.pictureFolder().resolve(m_word.entry()));
     Q_EMIT changed();
 }
 
@@ -96,7 +111,10 @@ void GallowsGame::letterClicked(int key)
 void GallowsGame::endGame(Phase phase)
 {
     m_phase = phase;
-    m_picture = Picture::load(m_context.pictureFolder().resolve(m_word.entry()));
+    const QString path = m_context.pictureFolder().resolve(m_word.entry());
+    const std::optional<Picture> picture = m_queue.take(path);
+    m_picture = picture.value_or(Picture());
+    m_waitingFor = picture ? QString() : path;
     Q_EMIT changed();
     // Heard while the end message is read, which leaves no click to the speaker button.
     saySolution();

@@ -3,6 +3,7 @@
 #include "core/deck.h"
 #include "core/activitycontext.h"
 #include "pictures/picture.h"
+#include "pictures/pictureloader.h"
 
 #include <QObject>
 #include <QString>
@@ -63,8 +64,11 @@ public:
     bool isRescueShown() const { return m_phase == Phase::Won; }
     // The solution line after a lost game (empty otherwise).
     QString solution() const { return m_phase == Phase::Lost ? m_word.noun() : QString(); }
-    // The word's picture, loaded at the end of a game (empty otherwise).
+    // The word's picture, shown at the end of a game (empty otherwise, and while it is still
+    // being decoded: it is decoded on a worker thread while the game is played).
     const Picture &picture() const { return m_picture; }
+    // The size the picture is shown at: it is drawn at that size while decoded.
+    void setShownSize(QSize size) { m_queue.setShownSizes(size, size); }
 
     // The key's text in the keyboard: a blank, the letter, a blank.
     static QString keyText(int key) { return u' ' + kKeys.mid(key, 1) + u' '; }
@@ -90,6 +94,8 @@ private:
     int m_wrong = 0;
     std::array<bool, kKeyCount> m_highlighted{};
     Picture m_picture;
+    PictureQueue m_queue;
+    QString m_waitingFor; // the picture's path while the ended game waits for it
     int m_attempts = 0;
 };
 
