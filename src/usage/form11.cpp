@@ -10,7 +10,6 @@
 #include "core/twips.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
@@ -54,13 +53,7 @@ Form11::Form11(ActivityContext &context, Navigation &navigation, UsageLog &log, 
     setColours(this, QPalette::Window, kBackground, QPalette::WindowText, Qt::black);
 
     // Created first so that it lies behind the lists it frames.
-    auto *shape1 = new QFrame(this);
-    shape1->setObjectName(QStringLiteral("Shape1"));
-    shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    shape1->setLineWidth(2);
-    setColours(shape1, QPalette::Window, kBackground, QPalette::WindowText, QColor(0, 0, 128));
-    shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shape1->setGeometry(twipsRect(60, 900, 10695, 6660));
+    addShape(this, QStringLiteral("Shape1"), QRect(60, 900, 10695, 6660), Qt::transparent, QColor(0, 0, 128), 2);
 
     m_command1 = new QPushButton(QStringLiteral("Abbruch ..."), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
