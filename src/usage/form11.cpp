@@ -10,7 +10,6 @@
 #include "core/twips.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
@@ -54,28 +53,22 @@ Form11::Form11(ActivityContext &context, Navigation &navigation, UsageLog &log, 
     setColours(this, QPalette::Window, kBackground, QPalette::WindowText, Qt::black);
 
     // Created first so that it lies behind the lists it frames.
-    auto *shape1 = new QFrame(this);
-    shape1->setObjectName(QStringLiteral("Shape1"));
-    shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    shape1->setLineWidth(2);
-    setColours(shape1, QPalette::Window, kBackground, QPalette::WindowText, QColor(0, 0, 128));
-    shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shape1->setGeometry(twipsRect(60, 900, 10695, 6660));
+    addShape(this, QStringLiteral("Shape1"), QRect(60, 900, 10695, 6660), Qt::transparent, QColor(0, 0, 128), 2);
 
-    m_command1 = new QPushButton(QStringLiteral("Abbruch ..."), this);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setFont(verdana(9.75));
-    m_command1->setGeometry(twipsRect(120, 120, 1455, 495));
-    connect(m_command1, &QPushButton::clicked, this, &Form11::leave);
+    m_cancel = new QPushButton(QStringLiteral("Abbruch ..."), this);
+    m_cancel->setObjectName(QStringLiteral("Command1"));
+    m_cancel->setFont(verdana(9.75));
+    m_cancel->setGeometry(twipsRect(120, 120, 1455, 495));
+    connect(m_cancel, &QPushButton::clicked, this, &Form11::leave);
 
-    m_label1 = new QLabel(QStringLiteral("Freund"), this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setFont(verdana(18));
-    m_label1->setTextFormat(Qt::PlainText); // a name is typed by the user, never markup
-    m_label1->setAlignment(Qt::AlignCenter);
-    m_label1->setAutoFillBackground(true);
-    setColours(m_label1, QPalette::Window, kBarColour, QPalette::WindowText, Qt::black);
-    m_label1->setGeometry(twipsRect(3000, 120, 4695, 615));
+    m_playerName = new QLabel(QStringLiteral("Freund"), this);
+    m_playerName->setObjectName(QStringLiteral("Label1"));
+    m_playerName->setFont(verdana(18));
+    m_playerName->setTextFormat(Qt::PlainText); // a name is typed by the user, never markup
+    m_playerName->setAlignment(Qt::AlignCenter);
+    m_playerName->setAutoFillBackground(true);
+    setColours(m_playerName, QPalette::Window, kBarColour, QPalette::WindowText, Qt::black);
+    m_playerName->setGeometry(twipsRect(3000, 120, 4695, 615));
 
     m_print = new QAction(QStringLiteral("Drucken …"), this);
     m_print->setObjectName(QStringLiteral("Drucken"));
@@ -121,7 +114,7 @@ Form11::Form11(ActivityContext &context, Navigation &navigation, UsageLog &log, 
 void Form11::activate()
 {
     centre();
-    m_label1->setText(context().playerName());
+    m_playerName->setText(context().playerName());
 }
 
 QListWidget *Form11::list(Activity activity) const
@@ -147,14 +140,14 @@ void Form11::printTo(QPrinter &printer) const
     for (int i = 0; i < kActivityCount; ++i)
         shown[std::size_t(i)] = lines(Activity(i));
     // The program's letter font, at a size for paper.
-    const auto sheet = usageSheet(m_label1->text(), context().clock().today(), m_headings, shown, verdana(12, false));
+    const auto sheet = usageSheet(m_playerName->text(), context().clock().today(), m_headings, shown, verdana(12, false));
     sheet->print(&printer);
 }
 
 void Form11::print()
 {
     QPrinter printer;
-    printer.setDocName(QStringLiteral("Wortilo – %1").arg(m_label1->text()));
+    printer.setDocName(QStringLiteral("Wortilo – %1").arg(m_playerName->text()));
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("Druckdialog"));
     if (dialog.exec() == QDialog::Accepted)

@@ -46,8 +46,8 @@ private:
 
     UsageLog &m_log;
 
-    QLabel *m_label1 = nullptr;
-    QPushButton *m_command1 = nullptr;
+    QLabel *m_playerName = nullptr;
+    QPushButton *m_cancel = nullptr;
     QAction *m_print = nullptr;
     Headings m_headings;
     std::array<QListWidget *, kActivityCount> m_lists{};

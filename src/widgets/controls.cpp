@@ -83,9 +83,10 @@ QLabel *addWrappedLabel(QWidget *parent, const QString &name, const QString &tex
     return label;
 }
 
-Shape *addShape(QWidget *parent, const QString &name, const QRect &twips, const QColor &fill, const QColor &border)
+Shape *addShape(QWidget *parent, const QString &name, const QRect &twips, const QColor &fill, const QColor &border,
+                int borderWidth)
 {
-    auto *shape = new Shape(parent, fill, border);
+    auto *shape = new Shape(parent, fill, border, borderWidth);
     shape->setObjectName(name);
     shape->setGeometry(twipsRect(twips));
     return shape;

@@ -28,7 +28,7 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, cons
 QLabel *addWrappedLabel(QWidget *parent, const QString &name, const QString &text, const QRect &twips,
                         const QFont &font);
 Shape *addShape(QWidget *parent, const QString &name, const QRect &twips, const QColor &fill,
-                const QColor &border = Qt::black);
+                const QColor &border = Qt::black, int borderWidth = 1);
 // The light-blue bar Shape1 along the bottom of an activity window, behind its buttons.
 QWidget *addButtonBar(QWidget *parent, const QRect &twips);
 // Fills the widget's background with the colour (check boxes and labels too).

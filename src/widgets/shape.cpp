@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace wortilo {
 
@@ -12,8 +13,8 @@ namespace {
 constexpr int kLineWidth = 3; // pixels of a line shape
 } // namespace
 
-Shape::Shape(QWidget *parent, const QColor &fill, const QColor &border)
-    : QWidget(parent), m_fill(fill), m_border(border)
+Shape::Shape(QWidget *parent, const QColor &fill, const QColor &border, int borderWidth)
+    : QWidget(parent), m_fill(fill), m_border(border), m_borderWidth(borderWidth)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -28,8 +29,11 @@ void Shape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), m_fill);
-    p.setPen(m_border);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const int w = std::min({m_borderWidth, width(), height()});
+    p.fillRect(0, 0, width(), w, m_border);
+    p.fillRect(0, height() - w, width(), w, m_border);
+    p.fillRect(0, 0, w, height(), m_border);
+    p.fillRect(width() - w, 0, w, height(), m_border);
 }
 
 LineShape::LineShape(QWidget *parent, QPoint fromTwips, QPoint toTwips, const QColor &colour)

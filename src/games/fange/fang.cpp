@@ -40,14 +40,7 @@ QLabel *addRowLabel(QWidget *parent, const QString &name, const QRect &twips, Qt
 // A grey frame, two pixels wide, drawn around controls; it has no behaviour.
 void addGreyFrame(QWidget *parent, const QString &name, const QRect &twips)
 {
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setLineWidth(2);
-    setTextColour(frame, QColor(128, 128, 128));
-    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-    frame->setGeometry(twipsRect(twips));
-    frame->lower();
+    addShape(parent, name, twips, Qt::transparent, QColor(128, 128, 128), 2)->lower();
 }
 
 } // namespace
