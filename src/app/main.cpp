@@ -3,7 +3,6 @@
 #include "app/form1.h"
 #include "app/translations.h"
 #include "core/clock.h"
-#include "pictures/folder.h"
 #include "session/session.h"
 #include "speech/voicespeaker.h"
 #include "widgets/appicon.h"
@@ -56,10 +55,10 @@ bool hasArgument(int argc, char *argv[], const char *option)
 
 int main(int argc, char *argv[])
 {
-    // The picture folder is read, judged and sorted while the toolkit and its fonts start.
-    std::future<wortilo::PictureFolder> folderScan;
+    // The picture folder is read, sorted and its names judged while the toolkit and its fonts start.
+    std::future<wortilo::Session::FolderReading> folderReading;
     if (!hasArgument(argc, argv, "--pruefen"))
-        folderScan = wortilo::PictureFolder::scanInBackground(QDir::currentPath());
+        folderReading = wortilo::Session::readFolderInBackground(QDir::currentPath());
 
     if (hasArgument(argc, argv, "--pruefen") && !hasArgument(argc, argv, "--fenster")) {
         // The printed report needs no screen: a teacher may run it over a remote shell.
@@ -99,7 +98,7 @@ int main(int argc, char *argv[])
     wortilo::QtMessages messages;
     wortilo::SystemClock clock;
     wortilo::Session session(messages, QDir::currentPath(), clock);
-    session.takeFolderScan(std::move(folderScan));
+    session.takeFolderReading(std::move(folderReading));
     // Finds its sound server and voice on a thread of its own; the voice loads on first use.
     wortilo::VoiceSpeaker speaker(session.pictureFolder());
     session.setSpeaker(speaker);

@@ -125,15 +125,6 @@ void PictureFolder::scan()
               [](const RefusedFile &a, const RefusedFile &b) { return germanCompare(a.name, b.name) < 0; });
 }
 
-std::future<PictureFolder> PictureFolder::scanInBackground(const QString &path)
-{
-    return std::async(std::launch::async, [path] {
-        PictureFolder folder(path);
-        folder.scan();
-        return folder;
-    });
-}
-
 QString PictureFolder::resolve(const QString &entry) const
 {
     // Indexed when the first picture is looked for, not at start-up.

@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
-#include <future>
 
 namespace wortilo {
 
@@ -29,8 +28,6 @@ public:
 
     // Reads the folder: files matching *.wmf;*.jpg;*.gif;*.bmp (extension in any case).
     void scan();
-    // The folder at path read on a worker thread (the program reads it while the toolkit starts).
-    static std::future<PictureFolder> scanInBackground(const QString &path);
     // Their names, composed (NFC), in German dictionary order ignoring letter case. Names that are not
     // valid UTF-8 are left out: they can never be words.
     const QStringList &pictureFiles() const { return m_names; }

@@ -3,6 +3,7 @@
 
 #include <QMutex>
 #include <atomic>
+#include <vector>
 
 namespace wortilo {
 
@@ -19,7 +20,12 @@ PictureLoader::~PictureLoader()
     if (!m_pool)
         return;
     m_pool->clear();
-    m_pool->waitForDone();
+    // A decode under way is not waited for (a hostile file may take a second): the pool is kept
+    // until the process ends, and what its workers finish goes nowhere.
+    static QMutex mutex;
+    static std::vector<std::unique_ptr<QThreadPool>> retired;
+    const QMutexLocker lock(&mutex);
+    retired.push_back(std::move(m_pool));
 }
 
 Picture PictureLoader::prepare(const QString &path, QSize landscape, QSize portrait)

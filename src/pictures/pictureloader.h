@@ -21,7 +21,7 @@ public:
     // threads: the number of worker threads; with 0 a picture is decoded on the thread that
     // asks for it, at once (for tests that look at a picture the moment it is asked for).
     explicit PictureLoader(int threads);
-    // Waits for the work that runs; work not yet started is dropped.
+    // Work not yet started is dropped; work that runs is finished in the background.
     ~PictureLoader();
     PictureLoader(const PictureLoader &) = delete;
     PictureLoader &operator=(const PictureLoader &) = delete;

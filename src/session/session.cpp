@@ -10,12 +10,26 @@ Session::Session(Messages &messages, const QString &folder, Clock &clock)
 {
 }
 
+std::future<Session::FolderReading> Session::readFolderInBackground(const QString &path)
+{
+    return std::async(std::launch::async, [path] {
+        FolderReading reading{PictureFolder(path), {}};
+        reading.folder.scan();
+        reading.words = WordStore::wordsOf(reading.folder.pictureFiles());
+        return reading;
+    });
+}
+
 bool Session::bildersuchen()
 {
-    if (m_folderScan.valid())
-        m_folder = m_folderScan.get();
-    else
+    if (m_reading.valid()) {
+        FolderReading reading = m_reading.get();
+        m_folder = std::move(reading.folder);
+        m_readWords = std::move(reading.words);
+    } else {
         m_folder.scan();
+        m_readWords.reset();
+    }
     if (m_folder.hasPictureFiles())
         return true;
     m_messages.ok(QStringLiteral("Programmabbruch"), QStringLiteral("Es wurden keine Bilddateien gefunden!") + kCr
@@ -28,7 +42,10 @@ void Session::loadWords()
 {
     m_store.buchstabenliste();
     iniload();
-    m_store.wortliste(m_folder.pictureFiles());
+    if (m_readWords)
+        m_store.setWords(*std::exchange(m_readWords, std::nullopt));
+    else
+        m_store.wortliste(m_folder.pictureFiles());
     m_store.filtern();
     Q_EMIT wordsChanged();
 }

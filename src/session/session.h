@@ -11,6 +11,9 @@
 
 #include <QObject>
 #include <QThread>
+#include <future>
+#include <optional>
+#include <utility>
 
 namespace wortilo {
 
@@ -27,9 +30,15 @@ public:
     // Start-up: looks for picture files and shows "Programmabbruch" when there is none (the
     // program must then end without writing anything). Returns whether there are any.
     bool bildersuchen();
-    // The folder read on a worker thread, begun before the session: the picture check takes its
-    // result instead of reading the folder itself.
-    void takeFolderScan(std::future<PictureFolder> scan) { m_folderScan = std::move(scan); }
+    // The picture folder read, sorted and its names judged on a worker thread: the program
+    // begins it before the toolkit starts, and the picture check and the word list take its
+    // result instead of reading and judging themselves.
+    struct FolderReading {
+        PictureFolder folder;
+        QList<Word> words;
+    };
+    static std::future<FolderReading> readFolderInBackground(const QString &path);
+    void takeFolderReading(std::future<FolderReading> reading) { m_reading = std::move(reading); }
     // Start-up after the picture check: the letter list, the settings file, the word list and
     // the filtered list, in that order.
     void loadWords();
@@ -113,7 +122,8 @@ private:
     Clock &m_clock;
     Random m_random;
     PictureFolder m_folder;
-    std::future<PictureFolder> m_folderScan;
+    std::future<FolderReading> m_reading;
+    std::optional<QList<Word>> m_readWords; // the words of the folder reading, until the word list takes them
     PictureLoader m_pictureLoader{QThread::idealThreadCount()};
     QString m_settingsPath;
     WordStore m_store;

@@ -74,16 +74,32 @@ void judgeNames(const QStringList &fileNames, const QString &letters, Visit visi
     }
 }
 
+QList<Word> judgedWords(const QStringList &fileNames, const QString &letters)
+{
+    QList<Word> words;
+    words.reserve(fileNames.size());
+    judgeNames(fileNames, letters, [&words](NameVerdict &&verdict) {
+        if (verdict.word)
+            words.append(std::move(*verdict.word));
+    });
+    return words;
+}
+
 } // namespace
 
 void WordStore::wortliste(const QStringList &fileNames)
 {
-    m_words.clear();
-    m_words.reserve(fileNames.size());
-    judgeNames(fileNames, m_letters.join(QString()), [this](NameVerdict &&verdict) {
-        if (verdict.word)
-            m_words.append(std::move(*verdict.word));
-    });
+    setWords(judgedWords(fileNames, m_letters.join(QString())));
+}
+
+QList<Word> WordStore::wordsOf(const QStringList &fileNames)
+{
+    return judgedWords(fileNames, kAlphabet);
+}
+
+void WordStore::setWords(QList<Word> words)
+{
+    m_words = std::move(words);
     m_label = countLabel(m_words.size(), QStringLiteral("Nomen"));
 }
 

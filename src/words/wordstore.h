@@ -34,6 +34,10 @@ public:
     // Rebuilds the word list from the picture files (in folder order) and sets the count label.
     // Names that differ only in letter case name one picture: the first is kept.
     void wortliste(const QStringList &fileNames);
+    // The words wortliste builds from the picture files after buchstabenliste, made without a
+    // store (on a worker thread at start-up); setWords then makes them the word list.
+    static QList<Word> wordsOf(const QStringList &fileNames);
+    void setWords(QList<Word> words);
     const QList<Word> &words() const { return m_words; }
     // The same rules, telling for each name (in order) the word it makes or why it makes none.
     QList<NameVerdict> judge(const QStringList &fileNames) const;

@@ -6,7 +6,9 @@
 #include "exercises/wordframe.h"
 #include "games/abc/abcgame.h"
 #include "pictures/pictureloader.h"
+#include "session/session.h"
 #include "support/fakecontext.h"
+#include "support/manualclock.h"
 
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -200,6 +202,35 @@ private Q_SLOTS:
         gate.open();
         for (int slot = 0; slot < AbcGame::kSlots; ++slot)
             QCOMPARE(game.picture(slot).naturalSizePixels(), sizes.value(game.slotOrder().at(slot)));
+    }
+
+    void folderReadBeside_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("words") << QStringList{QStringLiteral("derHund.bmp"), QStringLiteral("dieKatze.bmp"),
+                                              QStringLiteral("dieKATZE.bmp"), QStringLiteral("Bild.bmp")};
+        QTest::newRow("no picture") << QStringList{QStringLiteral("notiz.txt")};
+    }
+    // The folder read and judged on a worker thread before the session starts: the picture check,
+    // its message and the word list are what the session finds reading it itself.
+    void folderReadBeside()
+    {
+        QFETCH(QStringList, names);
+        testpictures::PictureDir dir;
+        for (const QString &name : std::as_const(names))
+            QVERIFY(dir.add(name, QByteArray("x")));
+        test::ManualClock clock;
+        test::FakeMessages readMessages, plainMessages;
+        Session read(readMessages, dir.path(), clock), plain(plainMessages, dir.path(), clock);
+        read.takeFolderReading(Session::readFolderInBackground(dir.path()));
+        QCOMPARE(read.bildersuchen(), plain.bildersuchen());
+        QCOMPARE(readMessages.calls.size(), plainMessages.calls.size());
+        QCOMPARE(readMessages.calls.value(0).text, plainMessages.calls.value(0).text);
+        read.loadWords();
+        plain.loadWords();
+        QCOMPARE(read.pictureFolder().pictureFiles(), plain.pictureFolder().pictureFiles());
+        QCOMPARE(Deck::nounsOf(read.words().words()), Deck::nounsOf(plain.words().words()));
+        QCOMPARE(read.words().label(), plain.words().label());
     }
 };
 
