@@ -9,15 +9,21 @@
 namespace wortilo {
 
 ChoiceExercise::ChoiceExercise(ActivityContext &context, Activity activity, const QString &rightText,
-                               bool alwaysConfirm)
+                               bool alwaysConfirm, OnCount onCount)
     : WordFrame(context, StripStyle::Spaced, kRefillBelow), m_activity(activity), m_rightText(rightText),
-      m_alwaysConfirm(alwaysConfirm)
+      m_alwaysConfirm(alwaysConfirm), m_onCount(onCount)
 {
 }
 
 void ChoiceExercise::setCount(int count)
 {
     m_count = std::clamp(count, kMinCount, kMaxCount);
+    if (isBusy())
+        return;
+    if (m_onCount == OnCount::NewTask)
+        presentNewWord();
+    else
+        offer();
 }
 
 void ChoiceExercise::offer()
@@ -74,7 +80,10 @@ ChoiceExercise::Result ChoiceExercise::choose()
     return Result::Right;
 }
 
-WordChoice::WordChoice(ActivityContext &context) : ChoiceExercise(context, Activity::Wortwahl, kRightText, true) {}
+WordChoice::WordChoice(ActivityContext &context)
+    : ChoiceExercise(context, Activity::Wortwahl, kRightText, true, OnCount::Reoffer)
+{
+}
 
 void WordChoice::presentNewWord()
 {
@@ -92,20 +101,13 @@ void WordChoice::wortauswahl()
     offer();
 }
 
-void WordChoice::setCount(int count)
-{
-    ChoiceExercise::setCount(count);
-    if (!isBusy())
-        wortauswahl();
-}
-
 void WordChoice::showSelected()
 {
     showOnStrip(selected() < 0 ? QString() : offered().at(selected()).noun());
 }
 
 PictureChoice::PictureChoice(ActivityContext &context)
-    : ChoiceExercise(context, Activity::Bildwahl, kRightText, false)
+    : ChoiceExercise(context, Activity::Bildwahl, kRightText, false, OnCount::NewTask)
 {
 }
 
@@ -129,13 +131,6 @@ void PictureChoice::aufgabezeigen()
 void PictureChoice::bildauswahl()
 {
     offer();
-}
-
-void PictureChoice::setCount(int count)
-{
-    ChoiceExercise::setCount(count);
-    if (!isBusy())
-        presentNewWord();
 }
 
 void PictureChoice::showSelected()

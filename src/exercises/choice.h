@@ -22,9 +22,10 @@ public:
     static constexpr int kRefillBelow = 10;
     static inline const QString kRightCaption = QStringLiteral("Lösung");
 
-    // How many words are offered, as the slider says (kept within kMinCount..kMaxCount).
+    // How many words are offered, as the slider says (kept within kMinCount..kMaxCount); a new
+    // count takes effect at once, unless an answer is being handled.
     int count() const { return m_count; }
-    virtual void setCount(int count);
+    void setCount(int count);
 
     // The offered words in dictionary order, and the index of the one shown (-1 with none).
     const QList<Word> &offered() const { return m_offered; }
@@ -37,7 +38,11 @@ public:
     Result choose();
 
 protected:
-    ChoiceExercise(ActivityContext &context, Activity activity, const QString &rightText, bool alwaysConfirm);
+    // What a new count does: offer again for the same task, or start a new task.
+    enum class OnCount { Reoffer, NewTask };
+
+    ChoiceExercise(ActivityContext &context, Activity activity, const QString &rightText, bool alwaysConfirm,
+                   OnCount onCount);
 
     // Offers the current word and the others from the deck, sorted, and shows the first.
     void offer();
@@ -54,6 +59,7 @@ private:
     Activity m_activity;
     QString m_rightText;
     bool m_alwaysConfirm;
+    OnCount m_onCount;
     int m_count = kMinCount;
     QList<Word> m_offered;
     int m_selected = -1;
@@ -75,7 +81,6 @@ public:
     void ohneartikel();
     // Offers the task noun and the others for the slider's count, and shows the first.
     void wortauswahl();
-    void setCount(int count) override;
     // The noun offered on the strip, not the task's.
     Word spokenWord() const override { return selected() < 0 ? Word() : offered().at(selected()); }
 
@@ -107,7 +112,6 @@ public:
     void bildauswahl();
     // The check of the chosen picture.
     Result bildpruefen() { return choose(); }
-    void setCount(int count) override;
 
 protected:
     // Sorted by the whole entry, article first.
