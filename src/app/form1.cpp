@@ -217,9 +217,8 @@ QWidget *Form1::panel(Panel which)
     if (p)
         return p;
     // A panel's own close button hides it.
-    auto closable = [this, which](auto *made) {
-        using PanelType = std::remove_pointer_t<decltype(made)>;
-        connect(made, &PanelType::closeRequested, this, [this, which] { setPanelShown(which, false); });
+    auto closable = [this, which](MenuPanel *made) {
+        connect(made, &MenuPanel::closeRequested, this, [this, which] { setPanelShown(which, false); });
         return made;
     };
     switch (which) {

@@ -11,18 +11,12 @@
 
 namespace wortilo {
 
-LetterPanel::LetterPanel(Session &session, QWidget *parent) : QFrame(parent), m_session(session)
+LetterPanel::LetterPanel(Session &session, QWidget *parent)
+    : MenuPanel(QStringLiteral("Picture4"), QSize(6855, 2535), parent), m_session(session)
 {
-    setObjectName(QStringLiteral("Picture4"));
-    resize(twipsSize(6855, 2535));
-    fillBackground(this, QColor(128, 255, 255));
     const QFont bold = verdana(9.75);
 
-    m_letters = new QListWidget(this);
-    m_letters->setObjectName(QStringLiteral("List1"));
-    m_letters->setAccessibleName(QStringLiteral("Laute"));
-    m_letters->setGeometry(twipsRect(120, 120, 4095, 1755));
-    m_letters->setFont(bold);
+    m_letters = addList(this, QStringLiteral("List1"), QStringLiteral("Laute"), QRect(120, 120, 4095, 1755), bold);
     m_letters->setSelectionMode(QAbstractItemView::MultiSelection);
     m_letters->setFlow(QListView::TopToBottom);
     m_letters->setWrapping(true);
@@ -43,20 +37,16 @@ LetterPanel::LetterPanel(Session &session, QWidget *parent) : QFrame(parent), m_
             m_session.setLetterSelection(shown);
     });
 
-    m_nouns = new QListWidget(this);
-    m_nouns->setObjectName(QStringLiteral("List3"));
-    m_nouns->setAccessibleName(QStringLiteral("Nomen mit diesen Lauten"));
-    m_nouns->setGeometry(twipsRect(4320, 120, 2415, 2190));
-    m_nouns->setFont(bold);
+    m_nouns = addList(this, QStringLiteral("List3"), QStringLiteral("Nomen mit diesen Lauten"),
+                      QRect(4320, 120, 2415, 2190), bold);
     m_nouns->setSelectionMode(QAbstractItemView::NoSelection);
     QPalette grey = m_nouns->palette();
     grey.setColor(QPalette::Base, QColor(224, 224, 224));
     m_nouns->setPalette(grey);
 
-    auto *cancel = addButton(this, QStringLiteral("Command5"), QStringLiteral("Abbruch"), QRect(120, 1920, 1335, 495), bold);
+    addCloseButton(QStringLiteral("Command5"), QStringLiteral("Abbruch"), QRect(120, 1920, 1335, 495), bold);
     auto *all = addButton(this, QStringLiteral("Command6"), QStringLiteral("A l l e"), QRect(1560, 1920, 1215, 495), bold);
     auto *none = addButton(this, QStringLiteral("Command7"), QStringLiteral("Keiner"), QRect(2880, 1920, 1335, 495), bold);
-    connect(cancel, &QPushButton::clicked, this, &LetterPanel::closeRequested);
     connect(all, &QPushButton::clicked, this, [this] { m_session.setAllLettersSelected(true); });
     connect(none, &QPushButton::clicked, this, [this] { m_session.setAllLettersSelected(false); });
 

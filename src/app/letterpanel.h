@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include <QFrame>
+#include "menupanel.h"
 
 class QListWidget;
 
@@ -10,14 +10,11 @@ class Session;
 
 // Picture4, the letter panel ("Laute"): the thirty letters to choose (List1), the nouns written
 // with the chosen letters only (List3), and "Abbruch", "A l l e" and "Keiner".
-class LetterPanel : public QFrame
+class LetterPanel : public MenuPanel
 {
     Q_OBJECT
 public:
     LetterPanel(Session &session, QWidget *parent);
-
-Q_SIGNALS:
-    void closeRequested();
 
 private:
     void showWords();

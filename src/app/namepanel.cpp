@@ -11,11 +11,9 @@
 
 namespace wortilo {
 
-NamePanel::NamePanel(Session &session, QWidget *parent) : QFrame(parent), m_session(session)
+NamePanel::NamePanel(Session &session, QWidget *parent)
+    : MenuPanel(QStringLiteral("Picture6"), QSize(5055, 2055), parent), m_session(session)
 {
-    setObjectName(QStringLiteral("Picture6"));
-    resize(twipsSize(5055, 2055));
-    fillBackground(this, QColor(128, 255, 255));
     const QFont bold = verdana(9.75);
     addLabel(this, QStringLiteral("Label9"), QStringLiteral("Gib jetzt einen neuen Namen ein:"),
              QRect(240, 240, 4575, 375), bold);
@@ -27,9 +25,8 @@ NamePanel::NamePanel(Session &session, QWidget *parent) : QFrame(parent), m_sess
     QPalette light = m_text->palette();
     light.setColor(QPalette::Base, QColor(192, 255, 255));
     m_text->setPalette(light);
-    auto *cancel = addButton(this, QStringLiteral("Command24"), QStringLiteral("Abbruch"), QRect(240, 1380, 1455, 495), bold);
+    addCloseButton(QStringLiteral("Command24"), QStringLiteral("Abbruch"), QRect(240, 1380, 1455, 495), bold);
     auto *done = addButton(this, QStringLiteral("Command25"), QStringLiteral("Fertig!"), QRect(3360, 1380, 1455, 495), bold);
-    connect(cancel, &QPushButton::clicked, this, &NamePanel::closeRequested);
     connect(done, &QPushButton::clicked, this, [this] {
         Q_EMIT closeRequested();
         m_session.confirmName(m_text->text());

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include <QFrame>
+#include "menupanel.h"
 
 class QLineEdit;
 
@@ -10,7 +10,7 @@ class Session;
 
 // Picture6, the name panel: the player types a new name into Text1 and confirms it with
 // "Fertig!" (which also empties the usage view) or leaves it with "Abbruch".
-class NamePanel : public QFrame
+class NamePanel : public MenuPanel
 {
     Q_OBJECT
 public:
@@ -18,9 +18,6 @@ public:
 
     // Puts the current name into the text field, selected, with the keyboard focus.
     void startEditing();
-
-Q_SIGNALS:
-    void closeRequested();
 
 private:
     Session &m_session;

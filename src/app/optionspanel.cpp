@@ -10,11 +10,9 @@
 
 namespace wortilo {
 
-OptionsPanel::OptionsPanel(Session &session, QWidget *parent) : QFrame(parent), m_session(session)
+OptionsPanel::OptionsPanel(Session &session, QWidget *parent)
+    : MenuPanel(QStringLiteral("Picture5"), QSize(4095, 2295), parent), m_session(session)
 {
-    setObjectName(QStringLiteral("Picture5"));
-    resize(twipsSize(4095, 2295));
-    fillBackground(this, QColor(128, 255, 255));
     addShape(this, QStringLiteral("Shape4"), QRect(60, 60, 3975, 2175), Qt::transparent, QColor(0, 0, 128));
 
     const struct {
@@ -36,10 +34,9 @@ OptionsPanel::OptionsPanel(Session &session, QWidget *parent) : QFrame(parent), 
         connect(box, &QCheckBox::toggled, this, [this, which = s.which](bool on) { m_session.setSwitch(which, on); });
         m_boxes.append({box, s.which});
     }
-    auto *close = addButton(this, QStringLiteral("Command23"), QStringLiteral("X"), QRect(3660, 60, 375, 300),
-                            verdana(9.75));
+    auto *close = addCloseButton(QStringLiteral("Command23"), QStringLiteral("X"), QRect(3660, 60, 375, 300),
+                                 verdana(9.75));
     close->setAccessibleName(QStringLiteral("Optionen schließen"));
-    connect(close, &QPushButton::clicked, this, &OptionsPanel::closeRequested);
 
     showSwitches();
     connect(&session, &Session::switchesChanged, this, &OptionsPanel::showSwitches);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "menupanel.h"
 #include "session/session.h"
-
-#include <QFrame>
 
 class QCheckBox;
 
@@ -11,14 +10,11 @@ namespace wortilo {
 // Picture5, the options panel: the four switches of the session ("Bestätigungen aktivieren",
 // "Farbeinstellungen aktivieren", "Namenseingabe aktivieren", "Wortfilterauswahl aktivieren")
 // and "X", which closes the panel.
-class OptionsPanel : public QFrame
+class OptionsPanel : public MenuPanel
 {
     Q_OBJECT
 public:
     OptionsPanel(Session &session, QWidget *parent);
-
-Q_SIGNALS:
-    void closeRequested();
 
 private:
     void showSwitches();

@@ -7,6 +7,7 @@
 #include "singleclick.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QTextLayout>
@@ -44,15 +45,22 @@ protected:
         layout.draw(&p, room.topLeft());
     }
 };
+
+// Names the control and puts it at its place in twips, in its font.
+template <class Control>
+Control *placed(Control *control, const QString &name, const QRect &twips, const QFont &font)
+{
+    control->setObjectName(name);
+    control->setFont(font);
+    control->setGeometry(twipsRect(twips));
+    return control;
+}
 } // namespace
 
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, const QRect &twips,
                        const QFont &font)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setFont(font);
-    button->setGeometry(twipsRect(twips));
+    auto *button = placed(new QPushButton(caption, parent), name, twips, font);
     button->setAutoDefault(false);
     takeDoubleClickAsOneClick(button);
     return button;
@@ -60,27 +68,29 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &twips, const QFont &font)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
+    auto *label = placed(new QLabel(parent), name, twips, font);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
-    label->setFont(font);
-    label->setGeometry(twipsRect(twips));
     return label;
 }
 
 QLabel *addWrappedLabel(QWidget *parent, const QString &name, const QString &text, const QRect &twips,
                         const QFont &font)
 {
-    auto *label = new WrappedLabel(parent);
-    label->setObjectName(name);
+    auto *label = placed(new WrappedLabel(parent), name, twips, font);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
-    label->setFont(font);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(twipsRect(twips));
     return label;
+}
+
+QListWidget *addList(QWidget *parent, const QString &name, const QString &accessibleName, const QRect &twips,
+                     const QFont &font)
+{
+    auto *list = placed(new QListWidget(parent), name, twips, font);
+    list->setAccessibleName(accessibleName);
+    return list;
 }
 
 Shape *addShape(QWidget *parent, const QString &name, const QRect &twips, const QColor &fill, const QColor &border,

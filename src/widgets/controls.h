@@ -6,6 +6,7 @@
 #include <QString>
 
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -27,6 +28,9 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, cons
 // its letters reach (letterExtent), not as far as the face's taller line box would set them.
 QLabel *addWrappedLabel(QWidget *parent, const QString &name, const QString &text, const QRect &twips,
                         const QFont &font);
+// A list with its object name and the accessible name that says what it lists.
+QListWidget *addList(QWidget *parent, const QString &name, const QString &accessibleName, const QRect &twips,
+                     const QFont &font);
 Shape *addShape(QWidget *parent, const QString &name, const QRect &twips, const QColor &fill,
                 const QColor &border = Qt::black, int borderWidth = 1);
 // The light-blue bar Shape1 along the bottom of an activity window, behind its buttons.
