@@ -47,9 +47,7 @@ Form11::Form11(ActivityContext &context, Navigation &navigation, UsageLog &log, 
                QWidget *parent)
     : ActivityWindow(context, navigation, parent), m_log(log), m_headings(headings)
 {
-    setObjectName(QStringLiteral("Form11"));
-    setWindowTitle(QStringLiteral("ortilo (Benutzereingaben)"));
-    setClientSizeTwips(kClientWidth, kClientHeight);
+    setUpWindow(QStringLiteral("Form11"), QStringLiteral("ortilo (Benutzereingaben)"), kClientWidth, kClientHeight);
     setColours(this, QPalette::Window, kBackground, QPalette::WindowText, Qt::black);
 
     // Created first so that it lies behind the lists it frames.
@@ -89,12 +87,9 @@ Form11::Form11(ActivityContext &context, Navigation &navigation, UsageLog &log, 
         setColours(heading, QPalette::Window, Qt::black, QPalette::WindowText, Qt::white);
         heading->setGeometry(twipsRect(left, kHeadingTops[row], kListWidth, kHeadingHeight));
 
-        auto *list = new QListWidget(this);
-        list->setObjectName(QStringLiteral("List%1").arg(i + 1));
-        list->setAccessibleName(headings[std::size_t(i)]);
-        list->setFont(verdana(9.75, false));
+        QListWidget *list = addList(this, QStringLiteral("List%1").arg(i + 1), headings[std::size_t(i)],
+                                    QRect(left, kListTops[row], kListWidth, kListHeight), verdana(9.75, false));
         setColours(list, QPalette::Base, QColor(128, 255, 255), QPalette::Text, Qt::black);
-        list->setGeometry(twipsRect(left, kListTops[row], kListWidth, kListHeight));
         heading->setBuddy(list);
         list->addItems(log.lines(Activity(i)));
         list->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -10,6 +10,7 @@
 #include "speech/speaker.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
 
 namespace wortilo {
 
@@ -32,6 +33,29 @@ void ActivityWindow::setClientSizeTwips(int width, int height, bool resizable)
     } else {
         setFixedSize(size);
     }
+}
+
+void ActivityWindow::setUpWindow(const QString &name, const QString &title, int width, int height)
+{
+    setObjectName(name);
+    setWindowTitle(title);
+    setClientSizeTwips(width, height);
+}
+
+QPushButton *ActivityWindow::addCancelButton(const QString &name, const QRect &twips, const QFont &font)
+{
+    QPushButton *cancel = addButton(this, name, QStringLiteral("Abbruch . . ."), twips, font);
+    connect(cancel, &QPushButton::clicked, this, [this] { cancelClicked(); });
+    return cancel;
+}
+
+QPushButton *ActivityWindow::addHelpButton(const QString &name, const QRect &twips, const QFont &font,
+                                           const QString &helpCaption, const QString &helpText)
+{
+    QPushButton *help = addButton(this, name, QStringLiteral("Hilfe"), twips, font);
+    connect(help, &QPushButton::clicked, this,
+            [this, helpCaption, helpText] { m_context.messages().ok(helpCaption, helpText); });
+    return help;
 }
 
 void ActivityWindow::centre()

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QWidget>
 
+class QPushButton;
+
 namespace wortilo {
 
 class ActivityContext;
@@ -34,6 +36,16 @@ protected:
     bool quitting() const { return m_navigation.quitting(); }
     // Fixed client area in twips; the window is not resizable unless resizable is set.
     void setClientSizeTwips(int width, int height, bool resizable = false);
+    // The window's object name, its title and its fixed client area in twips.
+    void setUpWindow(const QString &name, const QString &title, int width, int height);
+    // "Abbruch . . .": runs cancelClicked.
+    QPushButton *addCancelButton(const QString &name, const QRect &twips, const QFont &font);
+    // What the cancel button does: back to the main window (leave); a window that must first put
+    // its game or pictures aside does that before.
+    virtual void cancelClicked() { leave(); }
+    // "Hilfe": shows the activity's help text in a message box.
+    QPushButton *addHelpButton(const QString &name, const QRect &twips, const QFont &font, const QString &helpCaption,
+                               const QString &helpText);
     // Centres the window on the screen, title bar and borders included.
     void centre();
     // Hides the window and shows the main window (the cancel button); what is being said stops,

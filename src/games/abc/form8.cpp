@@ -2,7 +2,6 @@
 #include "form8.h"
 
 #include "abcgame.h"
-#include "core/messages.h"
 #include "core/palette.h"
 #include "core/twips.h"
 #include "widgets/controls.h"
@@ -27,9 +26,7 @@ constexpr int kTailColour = 2;
 Form8::Form8(ActivityContext &context, Navigation &navigation, QWidget *parent)
     : ActivityWindow(context, navigation, parent), m_game(std::make_unique<AbcGame>(context))
 {
-    setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("ortilo (ABC)"));
-    setClientSizeTwips(9375, 6225);
+    setUpWindow(QStringLiteral("Form8"), QStringLiteral("ortilo (ABC)"), 9375, 6225);
 
     QList<QWidget *> dragSlots;
     for (int i = 0; i < AbcGame::kSlots; ++i) {
@@ -65,15 +62,12 @@ Form8::Form8(ActivityContext &context, Navigation &navigation, QWidget *parent)
 
     addButtonBar(this, QRect(120, 5520, 9135, 615));
     const QFont buttons = verdana(9.75);
-    auto *help = addButton(this, QStringLiteral("Command3"), QStringLiteral("Hilfe"), QRect(240, 5640, 975, 375), buttons);
-    auto *cancel = addButton(this, QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."),
-                             QRect(3720, 5640, 1935, 375), buttons);
+    addHelpButton(QStringLiteral("Command3"), QRect(240, 5640, 975, 375), buttons, AbcGame::kHelpCaption,
+                  AbcGame::kHelpText);
+    addCancelButton(QStringLiteral("Command1"), QRect(3720, 5640, 1935, 375), buttons);
     auto *next = addButton(this, QStringLiteral("Command2"), QStringLiteral("N e u"), QRect(8160, 5640, 975, 375), buttons);
     next->setAccessibleName(QStringLiteral("Neue Bilder"));
 
-    connect(help, &QPushButton::clicked, this,
-            [this] { this->context().messages().ok(AbcGame::kHelpCaption, AbcGame::kHelpText); });
-    connect(cancel, &QPushButton::clicked, this, &Form8::cancel);
     connect(next, &QPushButton::clicked, m_game.get(), &AbcGame::abcneu);
     connect(m_drag, &SlotDrag::dropped, m_game.get(), &AbcGame::drop);
     connect(m_game.get(), &AbcGame::slotsChanged, this, &Form8::showSlots);
@@ -88,7 +82,7 @@ void Form8::activate()
     m_game->abcneu();
 }
 
-void Form8::cancel()
+void Form8::cancelClicked()
 {
     m_game->abcleeren();
     leave();

@@ -34,9 +34,10 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // Empties the slots before leaving.
+    void cancelClicked() override;
     void showSlots();
     void showResult(bool solved);
-    void cancel();
 
     std::unique_ptr<AbcGame> m_game;
     QList<PictureFrame *> m_slots;

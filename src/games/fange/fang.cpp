@@ -48,9 +48,7 @@ void addGreyFrame(QWidget *parent, const QString &name, const QRect &twips)
 Fang::Fang(ActivityContext &context, Navigation &navigation, QWidget *parent)
     : ActivityWindow(context, navigation, parent), m_game(std::make_unique<CatchGame>(context))
 {
-    setObjectName(QStringLiteral("fang"));
-    setWindowTitle(QStringLiteral("ortilo (Fange)"));
-    setClientSizeTwips(9480, 5985);
+    setUpWindow(QStringLiteral("fang"), QStringLiteral("ortilo (Fange)"), 9480, 5985);
 
     QWidget *shape1 = addShape(this, QStringLiteral("Shape1"), QRect(0, 0, 2175, 6255), kBarColour, kBarColour);
     const QFont buttons = verdana(9.75);
@@ -60,12 +58,10 @@ Fang::Fang(ActivityContext &context, Navigation &navigation, QWidget *parent)
                            QRect(120, 720, 1935, 375), buttons);
     auto *speaker = addSpeakerButton(this, QRect(120, 1320, 1935, 375), context.speaker());
 
-    m_wordList = new QListWidget(this);
-    m_wordList->setObjectName(QStringLiteral("List1"));
-    m_wordList->setAccessibleName(QStringLiteral("Wörter"));
-    m_wordList->setFont(verdana(9.75));
+    // Below the speaker button.
+    m_wordList = addList(this, QStringLiteral("List1"), QStringLiteral("Wörter"), QRect(120, 1800, 1935, 4110),
+                         verdana(9.75));
     setTextColour(m_wordList, QColor(0, 0, 192));
-    m_wordList->setGeometry(twipsRect(120, 1800, 1935, 4110)); // below the speaker button
 
     const QFont small = designFont(QStringLiteral("MS Sans Serif"), 8.25);
     m_playerName = addLabel(this, QStringLiteral("Label1"), context.playerName(), QRect(2400, 240, 1935, 255), small);

@@ -48,9 +48,7 @@ QWidget *face(QWidget *parent, const char *name, QPoint corner, Face::Mood mood)
 Galgen::Galgen(ActivityContext &context, Navigation &navigation, QWidget *parent)
     : ActivityWindow(context, navigation, parent), m_game(context)
 {
-    setObjectName(QStringLiteral("galgen"));
-    setWindowTitle(QStringLiteral("ortilo (Wortgalgen)"));
-    setClientSizeTwips(8310, 5670);
+    setUpWindow(QStringLiteral("galgen"), QStringLiteral("ortilo (Wortgalgen)"), 8310, 5670);
 
     addShape(this, QStringLiteral("Shape1"), QRect(120, 840, 2520, 3960), Qt::transparent, Qt::black);
     buildDrawing();
@@ -70,11 +68,8 @@ Galgen::Galgen(ActivityContext &context, Navigation &navigation, QWidget *parent
     m_speaker = addSpeakerButton(this, QRect(4320, 4200, 735, 375), context.speaker());
     connect(m_speaker, &QPushButton::clicked, &m_game, &GallowsGame::saySolution);
 
-    m_keys = new QListWidget(this);
-    m_keys->setObjectName(QStringLiteral("Liste1"));
-    m_keys->setAccessibleName(QStringLiteral("Buchstaben"));
-    m_keys->setGeometry(twipsRect(120, 4800, 5895, 750));
-    m_keys->setFont(verdana(13.5, true));
+    m_keys = addList(this, QStringLiteral("Liste1"), QStringLiteral("Buchstaben"), QRect(120, 4800, 5895, 750),
+                     verdana(13.5, true));
     m_keys->setSelectionMode(QAbstractItemView::MultiSelection);
     m_keys->setFlow(QListView::TopToBottom);
     m_keys->setWrapping(true);
@@ -107,12 +102,7 @@ Galgen::Galgen(ActivityContext &context, Navigation &navigation, QWidget *parent
     // Whatever else changes the highlights (Ctrl+A selects all), they go back to the game's.
     connect(m_keys->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Galgen::showKeys);
 
-    QPushButton *cancel = addButton(this, QStringLiteral("Befehl1"), QStringLiteral("Abbruch . . ."),
-                                    QRect(6120, 4920, 2055, 495), verdana(9.75, true));
-    connect(cancel, &QPushButton::clicked, this, [this] {
-        m_game.galgenneu();
-        leave();
-    });
+    addCancelButton(QStringLiteral("Befehl1"), QRect(6120, 4920, 2055, 495), verdana(9.75, true));
     connect(&m_game, &GallowsGame::changed, this, &Galgen::showState);
     showState();
     centre();
@@ -150,6 +140,12 @@ void Galgen::activate()
     m_game.galgenrunde();
     if (m_game.phase() == GallowsGame::Phase::NoWord)
         refuseWithoutWords();
+}
+
+void Galgen::cancelClicked()
+{
+    m_game.galgenneu();
+    leave();
 }
 
 void Galgen::showState()

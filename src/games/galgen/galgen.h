@@ -36,6 +36,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Takes the drawing and the solution away before leaving.
+    void cancelClicked() override;
     void buildDrawing();
     void showState();
     // The keyboard's highlights as the game holds them.

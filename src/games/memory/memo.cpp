@@ -34,9 +34,7 @@ QPoint cardCorner(int card)
 Memo::Memo(ActivityContext &context, Navigation &navigation, QWidget *parent)
     : ActivityWindow(context, navigation, parent), m_game(context)
 {
-    setObjectName(QStringLiteral("memo"));
-    setWindowTitle(QStringLiteral("ortilo (Memory)"));
-    setClientSizeTwips(kClientWidth, kClientHeight);
+    setUpWindow(QStringLiteral("memo"), QStringLiteral("ortilo (Memory)"), kClientWidth, kClientHeight);
 
     // The window's own drawing: background, printed nouns and the frames of found pairs.
     m_board = new DrawingSurface(this);
@@ -50,8 +48,7 @@ Memo::Memo(ActivityContext &context, Navigation &navigation, QWidget *parent)
     const QFont buttonFont = verdana(9.75, true);
     QPushButton *help = addButton(this, QStringLiteral("Command2"), QStringLiteral("Hilfe"),
                                   QRect(240, 6960, 1095, 375), buttonFont);
-    QPushButton *cancel = addButton(this, QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."),
-                                    QRect(4320, 6960, 2175, 375), buttonFont);
+    addCancelButton(QStringLiteral("Command1"), QRect(4320, 6960, 2175, 375), buttonFont);
     m_start = addButton(this, QStringLiteral("Command3"), QStringLiteral("Start"), QRect(9480, 6960, 1095, 375),
                         buttonFont);
 
@@ -68,10 +65,6 @@ Memo::Memo(ActivityContext &context, Navigation &navigation, QWidget *parent)
 
     connect(help, &QPushButton::clicked, &m_game, &MemoryGame::help);
     connect(m_start, &QPushButton::clicked, &m_game, &MemoryGame::start);
-    connect(cancel, &QPushButton::clicked, this, [this] {
-        m_game.abort();
-        leave();
-    });
     connect(&m_game, &MemoryGame::boardBuilt, this, &Memo::printNouns);
     connect(&m_game, &MemoryGame::pairFound, this, &Memo::frameCards);
     connect(&m_game, &MemoryGame::changed, this, &Memo::showCards);
@@ -86,6 +79,12 @@ void Memo::activate()
     show();
     raise();
     m_game.activate();
+}
+
+void Memo::cancelClicked()
+{
+    m_game.abort();
+    leave();
 }
 
 // The font a noun is printed in: the window's font, made smaller for a noun too long for its card

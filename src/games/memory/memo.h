@@ -35,6 +35,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Forgets the board before leaving.
+    void cancelClicked() override;
     QFont nounFont(const QString &noun) const;
     void printNouns();
     void frameCards(int a, int b);

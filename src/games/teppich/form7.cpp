@@ -2,7 +2,6 @@
 #include "form7.h"
 
 #include "carpetgame.h"
-#include "core/messages.h"
 #include "core/palette.h"
 #include "core/twips.h"
 #include "widgets/controls.h"
@@ -34,9 +33,7 @@ QRect cellBox(int cell)
 Form7::Form7(ActivityContext &context, Navigation &navigation, QWidget *parent)
     : ActivityWindow(context, navigation, parent), m_game(std::make_unique<CarpetGame>(context))
 {
-    setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral("ortilo (Buchstabenteppich)"));
-    setClientSizeTwips(10215, 7065);
+    setUpWindow(QStringLiteral("Form7"), QStringLiteral("ortilo (Buchstabenteppich)"), 10215, 7065);
     const QFont big = verdana(18);
 
     m_word = addLabel(this, QStringLiteral("Label1"), QString(), QRect(120, 120, 9975, 495), big);
@@ -58,16 +55,13 @@ Form7::Form7(ActivityContext &context, Navigation &navigation, QWidget *parent)
 
     addButtonBar(this, QRect(120, 6360, 9975, 615));
     const QFont buttons = verdana(9.75);
-    auto *help = addButton(this, QStringLiteral("Command2"), QStringLiteral("Hilfe"), QRect(240, 6480, 975, 375), buttons);
-    auto *cancel = addButton(this, QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."),
-                             QRect(4200, 6480, 1935, 375), buttons);
+    addHelpButton(QStringLiteral("Command2"), QRect(240, 6480, 975, 375), buttons, CarpetGame::kCaption,
+                  CarpetGame::kHelpText);
+    addCancelButton(QStringLiteral("Command1"), QRect(4200, 6480, 1935, 375), buttons);
     auto *next = addButton(this, QStringLiteral("Command3"), QStringLiteral("N e u"), QRect(9000, 6480, 975, 375), buttons);
     next->setAccessibleName(QStringLiteral("Neues Wort"));
     auto *speaker = addSpeakerButton(this, QRect(1335, 6480, 735, 375), context.speaker());
 
-    connect(help, &QPushButton::clicked, this,
-            [this] { this->context().messages().ok(CarpetGame::kCaption, CarpetGame::kHelpText); });
-    connect(cancel, &QPushButton::clicked, this, &Form7::cancel);
     connect(next, &QPushButton::clicked, this, [this] { m_game->teppichwort(); });
     connect(speaker, &QPushButton::clicked, m_game.get(), &CarpetGame::sayWord);
     connect(m_carpet, &DrawingSurface::pressed, this,
@@ -86,7 +80,7 @@ void Form7::activate()
         refuseWithoutWords();
 }
 
-void Form7::cancel()
+void Form7::cancelClicked()
 {
     m_game->clear();
     leave();

@@ -27,9 +27,10 @@ public:
     CarpetGame &game() const { return *m_game; }
 
 private:
+    // Clears the carpet before leaving.
+    void cancelClicked() override;
     void teppichzeichnen();
     void drawProgress();
-    void cancel();
 
     std::unique_ptr<CarpetGame> m_game;
     QLabel *m_word = nullptr;
