@@ -31,8 +31,8 @@ int main(int argc, char *argv[])
     window.activate();
     for (int i = 0; i < 30; ++i) {
         runFor(100);
-        window.reading().presentNewWord();
-        for (int waited = 0; window.reading().loader().isEmpty() && waited < 100; ++waited)
+        window.engine().presentNewWord();
+        for (int waited = 0; window.engine().loader().isEmpty() && waited < 100; ++waited)
             runFor(10);
     }
     runFor(100);

@@ -3,11 +3,10 @@
 
 #include "core/messages.h"
 #include "exercises/choicewindow.h"
-#include "exercises/form10.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "exercises/form4.h"
-#include "exercises/form9.h"
+#include "exercises/typingwindow.h"
 #include "games/abc/form8.h"
 #include "games/fange/fang.h"
 #include "games/galgen/galgen.h"

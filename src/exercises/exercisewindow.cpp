@@ -42,14 +42,12 @@ ExerciseWindow::ExerciseWindow(ActivityContext &context, Navigation &navigation,
     addButtonBar(this, layout.bar);
     const QFont arrows = verdana(14.25, true);
     m_previous = addButton(this, layout.previousName, QStringLiteral("<<"), layout.previous, arrows);
-    m_cancel = addButton(this, QStringLiteral("Command1"), QStringLiteral("Abbruch . . ."), layout.cancel,
-                         verdana(9.75, true));
+    m_cancel = addCancelButton(QStringLiteral("Command1"), layout.cancel, verdana(9.75, true));
     m_next = addButton(this, layout.nextName, QStringLiteral(">>"), layout.next, arrows);
     m_previous->setAccessibleName(QStringLiteral("Nächstes Wort"));
     m_next->setAccessibleName(QStringLiteral("Nächstes Wort"));
     connect(m_previous, &QPushButton::clicked, this, [this] { previousClicked(); });
     connect(m_next, &QPushButton::clicked, this, [this] { nextClicked(); });
-    connect(m_cancel, &QPushButton::clicked, this, [this] { cancelClicked(); });
     // In the bar's free space beside "<<", as high as its buttons.
     const QRect &previous = layout.previous;
     SpeakerButton *speaker = addSpeakerButton(
@@ -95,6 +93,17 @@ void ExerciseWindow::cancelClicked()
     if (!m_keepPicturesOnCancel)
         m_frame->clearPictures();
     leave();
+}
+
+void ExerciseWindow::addAnswerButtons(std::initializer_list<AnswerButton> buttons, int left, QSize size,
+                                      const std::function<void(const QString &)> &answer)
+{
+    for (const AnswerButton &b : buttons) {
+        const QString caption = QString::fromLatin1(b.caption);
+        QPushButton *button = addButton(this, QString::fromLatin1(b.name), caption, QRect(QPoint(left, b.top), size),
+                                        verdana(20.25, true));
+        connect(button, &QPushButton::clicked, this, [answer, caption] { answer(caption); });
+    }
 }
 
 void ExerciseWindow::drawStrip(const QList<StripGlyph> &glyphs)

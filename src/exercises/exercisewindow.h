@@ -4,6 +4,8 @@
 #include "wordframe.h"
 
 #include <QRect>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QLabel;
@@ -79,13 +81,22 @@ protected:
     virtual void previousClicked();
     virtual void nextClicked();
     // "Abbruch . . .": empties the pictures (unless the window keeps them) and leaves.
-    virtual void cancelClicked();
+    void cancelClicked() override;
     void setKeepPicturesOnCancel(bool keep) { m_keepPicturesOnCancel = keep; }
 
     // A label placed in twips with its text (plain, wrapping at word ends), in bold Verdana of
     // the given size, the colour on the background.
     QLabel *addLabel(const QString &name, const QString &text, const QRect &twipsRect, double points,
                      const QColor &colour, const QColor &background);
+    // Buttons one below the other, each handing its caption to answer when clicked: the
+    // answers of the article and completion windows, in large bold Verdana.
+    struct AnswerButton {
+        const char *name;
+        const char *caption;
+        int top;
+    };
+    void addAnswerButtons(std::initializer_list<AnswerButton> buttons, int left, QSize size,
+                          const std::function<void(const QString &)> &answer);
     // Prints the pieces on the strip from its left edge, after clearing it.
     void drawStrip(const QList<StripGlyph> &glyphs);
 

@@ -11,8 +11,6 @@ class Form2 : public ExerciseWindowOf<Reading>
     Q_OBJECT
 public:
     explicit Form2(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
-
-    Reading &reading() const { return engine(); }
 };
 
 } // namespace wortilo

@@ -11,11 +11,6 @@ class Form3 : public ExerciseWindowOf<ArticleChoice>
     Q_OBJECT
 public:
     explicit Form3(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
-
-    ArticleChoice &articleChoice() const { return engine(); }
-
-private:
-    void answer(const QString &article);
 };
 
 } // namespace wortilo

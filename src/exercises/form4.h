@@ -13,11 +13,6 @@ class Form4 : public ExerciseWindowOf<Completion>
     Q_OBJECT
 public:
     explicit Form4(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
-
-    Completion &completion() const { return engine(); }
-
-private:
-    void answer(const QString &indefinite);
 };
 
 } // namespace wortilo

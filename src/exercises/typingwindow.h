@@ -41,4 +41,21 @@ private:
     QLabel *m_instruction = nullptr;
 };
 
+// Form9: the copying window ("Abschrift"), the child copies the noun shown into the text field;
+// the options choose whether the picture, the word or both are shown.
+class Form9 : public ExerciseWindowOf<Copying, TypingWindow>
+{
+    Q_OBJECT
+public:
+    explicit Form9(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
+};
+
+// Form10: the dictation window ("Diktat"), the child reads the noun and writes it from memory.
+class Form10 : public ExerciseWindowOf<Dictation, TypingWindow>
+{
+    Q_OBJECT
+public:
+    explicit Form10(ActivityContext &context, Navigation &navigation, QWidget *parent = nullptr);
+};
+
 } // namespace wortilo

@@ -4,9 +4,8 @@
 // pasting, clicks on options, buttons, the strip and the pictures, the slider moved by keys
 // and dragged.
 #include "exercises/choicewindow.h"
-#include "exercises/form10.h"
-#include "exercises/form9.h"
 #include "exercises/testpictures.h"
+#include "exercises/typingwindow.h"
 #include "exercises/windowhelpers.h"
 #include "support/fakecontext.h"
 #include "widgets/drawingsurface.h"
