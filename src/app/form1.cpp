@@ -28,7 +28,6 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <functional>
-#include <type_traits>
 #include <vector>
 
 namespace wortilo {
