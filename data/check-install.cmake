@@ -31,6 +31,10 @@ endfunction()
 
 expect_executable("${root}/${BINDIR}/wortilo")
 expect_executable("${root}/${LIBEXECDIR}/wortilo")
+# The program loads its sound libraries from beside itself.
+if(NOT EXISTS "${root}/${LIBEXECDIR}/libwortilo-sound.so")
+  fail("the sound module is not installed beside the program")
+endif()
 
 # The pictures: every bundled file (settings backups excepted), unchanged.
 expect_same_files("${SOURCE_BILDER}" "${root}/${DATADIR}/wortilo/bilder")

@@ -49,7 +49,7 @@ set(icons "")
 foreach(size IN LISTS ICON_SIZES)
   list(APPEND icons "usr/share/icons/hicolor/${size}x${size}/apps/wortilo.png")
 endforeach()
-foreach(want usr/bin/wortilo usr/libexec/wortilo/wortilo ${pictures}
+foreach(want usr/bin/wortilo usr/libexec/wortilo/wortilo usr/libexec/wortilo/libwortilo-sound.so ${pictures}
     usr/share/applications/${APP_ID}.desktop usr/share/metainfo/${APP_ID}.metainfo.xml
     ${icons} usr/share/icons/hicolor/scalable/apps/wortilo.svg usr/share/man/man1/wortilo.1.gz
     usr/share/doc/wortilo/copyright usr/share/doc/wortilo/changelog.gz)

@@ -38,9 +38,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The Qt, C and C++ libraries are found by dpkg-shlibdeps; what the program loads at run time is
 # named here: Qt's X11 platform plugin, the fonts it draws with, Qt's German texts for its
-# standard dialogs, xdg-open for the menu entry's "Bilderordner öffnen", and the German voice's
-# data and the sound libraries, named here while dpkg-shlibdeps cannot yet see them in the program. A
-# sound server to speak through is recommended: without one the program is silent.
+# standard dialogs, xdg-open for the menu entry's "Bilderordner öffnen", the German voice's data,
+# and the sound libraries its sound module links (named here too, so that they are never left out
+# of the package whatever dpkg-shlibdeps makes of the module). A sound server to speak through is
+# recommended: without one the program is silent.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-sil-andika, fonts-dejavu-core, libsndfile1, libespeak-ng1, espeak-ng-data, libpulse0")

@@ -6,6 +6,7 @@
 #include "session/session.h"
 #include "speech/voicespeaker.h"
 #include "widgets/appicon.h"
+#include "widgets/firstpaint.h"
 #include "widgets/fonts.h"
 #include "widgets/qtmessages.h"
 #include "words/foldercheck.h"
@@ -99,12 +100,15 @@ int main(int argc, char *argv[])
     wortilo::SystemClock clock;
     wortilo::Session session(messages, QDir::currentPath(), clock);
     session.takeFolderReading(std::move(folderReading));
-    // Finds its sound server and voice on a thread of its own; the voice loads on first use.
-    wortilo::VoiceSpeaker speaker(session.pictureFolder());
+    // Loads the sound libraries and finds its sound server and voice on a thread of its own, once
+    // the menu is on screen; the voice loads on first use.
+    const QString soundModule = QDir(QApplication::applicationDirPath()).filePath(wortilo::kSoundModule);
+    wortilo::VoiceSpeaker speaker(session.pictureFolder(), [soundModule] { return wortilo::loadSoundBackend(soundModule); });
     session.setSpeaker(speaker);
     wortilo::Form1 menu(session);
     if (!menu.startUp())
         return 0; // no picture file: the message has been shown, nothing is written
     menu.show();
+    wortilo::afterFirstPaint(menu, [&speaker] { speaker.start(); });
     return QApplication::exec();
 }

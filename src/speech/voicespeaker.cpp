@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "voicespeaker.h"
 
-#include "output.h"
 #include "pictures/folder.h"
-#include "soundsource.h"
 
 #include <chrono>
 
@@ -16,9 +14,15 @@ constexpr int kPieceMs = 40;
 constexpr auto kIdleClose = std::chrono::seconds(5);
 } // namespace
 
-VoiceSpeaker::VoiceSpeaker(const PictureFolder &folder, const QString &voiceData) : m_folder(folder)
+VoiceSpeaker::VoiceSpeaker(const PictureFolder &folder, SoundBackendFactory makeBackend)
+    : m_folder(folder), m_makeBackend(std::move(makeBackend))
 {
-    m_thread = std::thread([this, voiceData] { run(voiceData); });
+}
+
+void VoiceSpeaker::start()
+{
+    if (!m_thread.joinable())
+        m_thread = std::thread([this] { run(); });
 }
 
 VoiceSpeaker::~VoiceSpeaker()
@@ -28,7 +32,8 @@ VoiceSpeaker::~VoiceSpeaker()
         m_quit = true;
     }
     m_wake.notify_all();
-    m_thread.join();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 void VoiceSpeaker::say(const Word &word, Utterance what)
@@ -72,20 +77,24 @@ void VoiceSpeaker::setReason(const QString &reason)
     QMetaObject::invokeMethod(this, [this] { Q_EMIT availabilityChanged(); }, Qt::QueuedConnection);
 }
 
-void VoiceSpeaker::run(const QString &voiceData)
+void VoiceSpeaker::run()
 {
-    SoundSource source(voiceData);
-    SoundOutput output;
-    const bool voice = source.hasVoice();
-    const QString readyReason = voice ? QString() : kNoGermanVoice;
-    setReason(SoundOutput::isReachable() ? readyReason : kNoSoundOutput);
+    const std::unique_ptr<SoundBackend> backend = m_makeBackend();
+    if (!backend) {
+        setReason(kNoSoundOutput);
+        std::unique_lock lock(m_mutex);
+        m_wake.wait(lock, [this] { return m_quit; }); // what is asked for is dropped unsaid
+        return;
+    }
+    const QString readyReason = backend->hasVoice() ? QString() : kNoGermanVoice;
+    setReason(backend->isServerReachable() ? readyReason : kNoSoundOutput);
 
     std::unique_lock lock(m_mutex);
     for (;;) {
         const auto woken = [this] { return m_quit || m_flush || m_pending.has_value(); };
-        if (output.isOpen()) {
+        if (backend->isOpen()) {
             if (!m_wake.wait_for(lock, kIdleClose, woken)) {
-                output.close();
+                backend->close();
                 continue;
             }
         } else {
@@ -96,7 +105,7 @@ void VoiceSpeaker::run(const QString &voiceData)
         m_flush = false;
         if (!m_pending) {
             lock.unlock();
-            output.flush();
+            backend->flush();
             lock.lock();
             continue;
         }
@@ -104,9 +113,9 @@ void VoiceSpeaker::run(const QString &voiceData)
         m_pending.reset();
         lock.unlock();
 
-        output.flush(); // the word before stops
-        const std::shared_ptr<const Sound> sound = source.sound(request.recording, request.text);
-        if (sound && output.open(sound->rate)) {
+        backend->flush(); // the word before stops
+        const std::shared_ptr<const Sound> sound = backend->sound(request.recording, request.text);
+        if (sound && backend->open(sound->rate)) {
             setReason(readyReason);
             const std::size_t piece = std::size_t(sound->rate) * kPieceMs / 1000;
             for (std::size_t at = 0; at < sound->samples.size(); at += piece) {
@@ -117,7 +126,7 @@ void VoiceSpeaker::run(const QString &voiceData)
                 }
                 if (at == 0 && m_firstSample)
                     m_firstSample();
-                if (!output.write(sound->samples.data() + at, std::min(piece, sound->samples.size() - at))) {
+                if (!backend->write(sound->samples.data() + at, std::min(piece, sound->samples.size() - at))) {
                     setReason(kNoSoundOutput);
                     break;
                 }

@@ -3,6 +3,7 @@
 // parecord records. test.sh starts that server and names it in WORTILO_TEST_PULSE_SERVER.
 #include "pictures/folder.h"
 #include "speech/output.h"
+#include "speech/soundbackend.h"
 #include "speech/voice.h"
 #include "speech/voicespeaker.h"
 #include "soundfiles.h"
@@ -66,6 +67,16 @@ private:
     QProcess m_parecord;
 };
 
+// The backend as the program has it, from the sound module; and the one linked in.
+std::unique_ptr<SoundBackend> fromModule()
+{
+    return loadSoundBackend(QStringLiteral(WORTILO_SOUND_MODULE));
+}
+std::unique_ptr<SoundBackend> linked()
+{
+    return makeSoundBackend();
+}
+
 // How long the German voice says a text.
 double voicedSeconds(const QString &text)
 {
@@ -85,7 +96,8 @@ private Q_SLOTS:
     void laterCallsCutShort_data();
     void laterCallsCutShort();
     void recordingsWithoutVoice();
-    void noServer();
+    void silentWithoutOutput_data();
+    void silentWithoutOutput();
 
 private:
     // Skips (saying so) where no test server was started; fails if it was but cannot be reached.
@@ -155,7 +167,9 @@ void TestSpeakerOutput::playsWholeSound()
         seconds = voicedSeconds(spokenText(word, Utterance(what)));
     QVERIFY(seconds > 0);
 
-    VoiceSpeaker speaker(*m_folder);
+    VoiceSpeaker speaker(*m_folder, fromModule);
+
+    speaker.start();
     waitForReason(speaker, QString());
     SinkRecorder recorder(m_dir.filePath(QStringLiteral("sink.raw")));
     QTRY_VERIFY(recorder.isRecording());
@@ -179,7 +193,8 @@ void TestSpeakerOutput::laterCallsCutShort()
     REQUIRE_SERVER();
     QFETCH(bool, newWord);
     QFETCH(double, seconds);
-    VoiceSpeaker speaker(*m_folder);
+    VoiceSpeaker speaker(*m_folder, linked);
+    speaker.start();
     waitForReason(speaker, QString());
     SinkRecorder recorder(m_dir.filePath(QStringLiteral("sink.raw")));
     QTRY_VERIFY(recorder.isRecording());
@@ -198,7 +213,8 @@ void TestSpeakerOutput::recordingsWithoutVoice()
 {
     REQUIRE_SERVER();
     QTemporaryDir noVoice;
-    VoiceSpeaker speaker(*m_folder, noVoice.path());
+    VoiceSpeaker speaker(*m_folder, [data = noVoice.path()] { return makeSoundBackend(data); });
+    speaker.start();
     waitForReason(speaker, kNoGermanVoice);
     // What the teacher recorded is still said.
     SinkRecorder recorder(m_dir.filePath(QStringLiteral("sink.raw")));
@@ -209,12 +225,26 @@ void TestSpeakerOutput::recordingsWithoutVoice()
     QVERIFY2(std::abs(heard - 0.4) < 0.15, qPrintable(QString::number(heard)));
 }
 
-void TestSpeakerOutput::noServer()
+void TestSpeakerOutput::silentWithoutOutput_data()
 {
+    QTest::addColumn<bool>("server");
+    QTest::addColumn<QString>("module");
+    QTest::newRow("no sound server") << false << QStringLiteral(WORTILO_SOUND_MODULE);
+    QTest::newRow("no sound module") << true << m_dir.filePath(kSoundModule);
+}
+
+void TestSpeakerOutput::silentWithoutOutput()
+{
+    QFETCH(bool, server);
+    QFETCH(QString, module);
+    if (server)
+        REQUIRE_SERVER(); // silent for the missing module alone
     const QByteArray before = qgetenv("PULSE_SERVER");
-    qputenv("PULSE_SERVER", QFile::encodeName(u"unix:" + m_dir.filePath(QStringLiteral("no-server"))));
+    if (!server)
+        qputenv("PULSE_SERVER", QFile::encodeName(u"unix:" + m_dir.filePath(QStringLiteral("no-server"))));
     {
-        VoiceSpeaker speaker(*m_folder);
+        VoiceSpeaker speaker(*m_folder, [module] { return loadSoundBackend(module); });
+        speaker.start();
         waitForReason(speaker, kNoSoundOutput);
         speaker.sayNoun(Word::fromEntry(QStringLiteral("DERHUND.JPG")));
         speaker.sayNoun(Word::fromEntry(QStringLiteral("DASAUTO.BMP")));
