@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "appicon.h"
 
+#include <QImageReader>
 #include <QPixmap>
 
 namespace wortilo {
@@ -8,9 +9,13 @@ namespace wortilo {
 namespace {
 constexpr int kSizes[] = {16, 32, 48, 64};
 
-QString iconFile(int size)
+// Read as PNG without asking the image format plugins first, which would load them all before
+// the first window is on screen.
+QPixmap iconPixmap(int size)
 {
-    return QStringLiteral(":/wortilo/icon-%1.png").arg(size);
+    QImageReader reader(QStringLiteral(":/wortilo/icon-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 } // namespace
 
@@ -23,7 +28,7 @@ QPixmap appInitial(int pixels)
             size = s;
             break;
         }
-    const QPixmap pm(iconFile(size));
+    const QPixmap pm = iconPixmap(size);
     return size == pixels ? pm : pm.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -33,7 +38,7 @@ QIcon appIcon()
         // From pixmaps: a file name would make QIcon look for an icon engine plugin first.
         QIcon i;
         for (int size : kSizes)
-            i.addPixmap(QPixmap(iconFile(size)));
+            i.addPixmap(iconPixmap(size));
         return i;
     }();
     return icon;
