@@ -3,6 +3,8 @@
 
 #include "germantext.h"
 
+#include <algorithm>
+
 namespace wortilo {
 
 bool startsWithArticle(QStringView upperName)
@@ -72,6 +74,14 @@ QString Word::upperNoun() const
 {
     const QStringView stem = this->stem();
     return stem.size() > 3 ? germanUpper(stem.sliced(3).toString()) : QString();
+}
+
+bool Word::nounUsesOnly(QStringView upperLetters) const
+{
+    // Letter by letter, without a copy of the noun: ten thousand words are filtered at start-up.
+    const QStringView stem = this->stem();
+    const QStringView noun = stem.size() > 3 ? stem.sliced(3) : QStringView();
+    return std::all_of(noun.begin(), noun.end(), [&](QChar c) { return upperLetters.contains(germanUpper(c)); });
 }
 
 QString Word::noun() const

@@ -44,6 +44,8 @@ public:
     QString display() const { return article() + u' ' + noun(); }
     // The noun as the entry writes it, in upper case (HUND).
     QString upperNoun() const;
+    // Whether every letter of the noun, in capitals, is one of these (true without a noun).
+    bool nounUsesOnly(QStringView upperLetters) const;
     // False for a picture named by its article alone (das.bmp): its noun is empty.
     bool hasNoun() const { return stem().size() > 3; }
 

@@ -115,10 +115,7 @@ QList<NameVerdict> WordStore::judge(const QStringList &fileNames) const
 void WordStore::filtern()
 {
     const QString selected = germanUpper(selectedLetters());
-    auto written = [&selected](const Word &word) {
-        const QString upperNoun = word.upperNoun();
-        return std::all_of(upperNoun.begin(), upperNoun.end(), [&](QChar c) { return selected.contains(c); });
-    };
+    auto written = [&selected](const Word &word) { return word.nounUsesOnly(selected); };
     // With every letter selected, as at first, the filtered list is the word list itself.
     if (std::all_of(m_words.begin(), m_words.end(), written)) {
         m_filteredWords = m_words;
