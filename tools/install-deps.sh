@@ -13,7 +13,7 @@
 set -euo pipefail
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
   qt6-translations-l10n
   fonts-sil-andika
   fonts-dejavu-core

@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QTextStream>
 #include <cstring>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 
 namespace {
 
@@ -56,7 +58,9 @@ bool hasArgument(int argc, char *argv[], const char *option)
 
 int main(int argc, char *argv[])
 {
-    // The picture folder is read, sorted and its names judged while the toolkit and its fonts start.
+    // The picture folder is read, sorted and its names judged while the toolkit starts; fontconfig
+    // reads its configuration and font lists meanwhile too, which the menu's first text waits for
+    // otherwise.
     std::future<wortilo::Session::FolderReading> folderReading;
     if (!hasArgument(argc, argv, "--pruefen"))
         folderReading = wortilo::Session::readFolderInBackground(QDir::currentPath());
@@ -78,7 +82,9 @@ int main(int argc, char *argv[])
         return check.passed() ? 0 : 1;
     }
 
+    std::thread fontSystem([] { FcInit(); });
     QApplication app(argc, argv);
+    fontSystem.join();
     QApplication::setApplicationName(QStringLiteral("Wortilo"));
     QApplication::setWindowIcon(wortilo::appIcon());
     wortilo::installGermanTranslations(app);
