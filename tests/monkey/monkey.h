@@ -14,6 +14,7 @@
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <random>
@@ -71,7 +72,7 @@ public:
     bool run(int steps);
     // What broke, with the seed, the step and the last actions.
     QString failure() const { return m_failure; }
-    // What the run did: steps per window, boxes per caption, restarts, the slowest step.
+    // What the run did: steps per window, boxes per caption, restarts, the slowest input.
     QString summary() const;
 
 private:
@@ -102,6 +103,10 @@ private:
              Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QPoint pointIn(QWidget *window, QWidget *child);
     void settle();
+    // Delivers one input (a click, a key, a wheel turn, a drag's press, move or release, the
+    // window's border dragged, time passing) and times the window's answer to it; an input given
+    // meanwhile (in a popup's event loop) is timed on its own.
+    void timed(const std::function<void()> &deliver);
 
     bool chance(double p);
     int pick(int n);
@@ -141,8 +146,13 @@ private:
     int m_restarts = 0;
     int m_popups = 0;
     std::array<int, kActivityCount> m_usageLines{};
-    qint64 m_slowestMs = 0;
-    QString m_slowestAction;
+    // The slowest input by wall time and by the window thread's processor time (which other
+    // work on the machine does not lengthen), with what it was.
+    struct Slowest {
+        qint64 ns = 0;
+        QString action;
+    } m_slowestWall, m_slowestCpu;
+    qint64 m_nestedNs = 0, m_nestedCpuNs = 0; // the time of inputs given within the input being timed
 
     // The watchdog.
     std::thread m_watchdog;
