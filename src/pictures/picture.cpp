@@ -9,12 +9,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 
 namespace wortilo {
@@ -30,6 +32,43 @@ struct Picture::Data {
 };
 
 namespace {
+
+// A whole factor smaller: each k × k block of an RGB32 or premultiplied ARGB32 picture becomes
+// the average of its pixels. Qt's smooth scaling of a big picture hands its rows to the
+// application's shared thread pool, where the window's own painting (which Qt also spreads over
+// that pool) would then wait behind them; after this, the rest of the way is short.
+QImage shrunkBy(const QImage &image, int k)
+{
+    const int w = image.width() / k, h = image.height() / k;
+    QImage out(w, h, image.format());
+    if (out.isNull())
+        return image;
+    std::vector<quint32> sums(std::size_t(w) * 4);
+    const quint32 n = quint32(k) * quint32(k);
+    for (int y = 0; y < h; ++y) {
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int dy = 0; dy < k; ++dy) {
+            const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y * k + dy));
+            for (int x = 0; x < w; ++x) {
+                quint32 *sum = &sums[std::size_t(x) * 4];
+                for (const quint32 *p = line + std::ptrdiff_t(x) * k, *end = p + k; p != end; ++p) {
+                    sum[0] += *p >> 24;
+                    sum[1] += (*p >> 16) & 0xff;
+                    sum[2] += (*p >> 8) & 0xff;
+                    sum[3] += *p & 0xff;
+                }
+            }
+        }
+        auto *line = reinterpret_cast<quint32 *>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const quint32 *sum = &sums[std::size_t(x) * 4];
+            line[x] = (sum[0] + n / 2) / n << 24 | (sum[1] + n / 2) / n << 16 | (sum[2] + n / 2) / n << 8
+                      | (sum[3] + n / 2) / n;
+        }
+    }
+    return out;
+}
+
 
 // A photo is decoded no smaller than this on either side (when it is larger): enough for a
 // frame of up to about 600 pixels, and the exercise frames are 353 × 257.
@@ -228,9 +267,13 @@ QImage Picture::render(const QSize &pixelSize, const wmf::RenderLimits &limits) 
         }
         return {};
     }
-    if (m_data->raster.size() == pixelSize)
-        return m_data->raster;
-    return m_data->raster.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage &raster = m_data->raster;
+    if (raster.size() == pixelSize)
+        return raster;
+    const int k = std::min(raster.width() / pixelSize.width(), raster.height() / pixelSize.height());
+    const bool shrinkable = raster.format() == QImage::Format_RGB32 || raster.format() == QImage::Format_ARGB32_Premultiplied;
+    return (k >= 2 && shrinkable ? shrunkBy(raster, k) : raster)
+        .scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 Picture Picture::withRendering(const QSize &pixelSize) const

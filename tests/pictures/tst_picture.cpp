@@ -200,6 +200,7 @@ private Q_SLOTS:
         QTest::newRow("gif tall into landscape") << QByteArray("GIF") << QSize(20, 80) << QSize(353, 257);
         QTest::newRow("jpeg shrunk") << QByteArray("JPEG") << QSize(400, 300) << QSize(40, 90);
         QTest::newRow("same size") << QByteArray("BMP") << QSize(353, 257) << QSize(353, 257);
+        QTest::newRow("bmp shrunk twenty times") << QByteArray("BMP") << QSize(2000, 1600) << QSize(100, 80);
     }
     void renderStretched()
     {
@@ -221,6 +222,30 @@ private Q_SLOTS:
         QVERIFY(near(shown.pixel(w / 2, h * 7 / 10), kBlock));
         QVERIFY(near(shown.pixel(w / 10, h / 2), kFill));
         QVERIFY(near(shown.pixel(w / 2, h * 9 / 10), kFill));
+    }
+
+    // A picture drawn much smaller shows the average of what it covers: a fine black and white
+    // pattern turns grey, whatever the factor (whole or not).
+    void shrinkingAverages_data()
+    {
+        QTest::addColumn<QSize>("target");
+        QTest::newRow("a whole factor") << QSize(40, 30);
+        QTest::newRow("between factors") << QSize(47, 29);
+    }
+    void shrinkingAverages()
+    {
+        QFETCH(QSize, target);
+        QImage pattern(480, 360, QImage::Format_RGB32);
+        for (int y = 0; y < pattern.height(); ++y)
+            for (int x = 0; x < pattern.width(); ++x)
+                pattern.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        const Picture picture = Picture::fromData(encode(pattern, "BMP"));
+        QVERIFY(picture.isLoaded());
+        const QImage shown = picture.render(target);
+        QCOMPARE(shown.size(), target);
+        for (int y = 0; y < target.height(); ++y)
+            for (int x = 0; x < target.width(); ++x)
+                QVERIFY2(qAbs(qGray(shown.pixel(x, y)) - 128) <= 8, qPrintable(QStringLiteral("%1,%2: %3").arg(x).arg(y).arg(qGray(shown.pixel(x, y)))));
     }
 
     // A metafile stopped by the processor-time guard is cut where the machine happened to be:
