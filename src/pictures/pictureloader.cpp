@@ -2,6 +2,7 @@
 #include "pictureloader.h"
 
 #include <QMutex>
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
@@ -13,6 +14,12 @@ PictureLoader::PictureLoader(int threads)
         return;
     m_pool = std::make_unique<QThreadPool>();
     m_pool->setMaxThreadCount(threads);
+    // Qt spreads big fills and scalings over its shared thread pool and waits for them, on the
+    // window's thread as on these workers. With as many threads there as the pool has cores, the
+    // window's painting would queue behind a picture being prepared: enough threads that nothing
+    // queues (idle ones end after half a minute).
+    QThreadPool *shared = QThreadPool::globalInstance();
+    shared->setMaxThreadCount(std::max(shared->maxThreadCount(), kSharedThreads));
 }
 
 PictureLoader::~PictureLoader()

@@ -35,6 +35,9 @@ public:
     static Picture prepare(const QString &path, QSize landscape, QSize portrait);
 
 private:
+    // Qt's shared thread pool is given at least this many threads (see the constructor).
+    static constexpr int kSharedThreads = 64;
+
     std::unique_ptr<QThreadPool> m_pool;
 };
 
