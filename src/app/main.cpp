@@ -58,9 +58,7 @@ bool hasArgument(int argc, char *argv[], const char *option)
 
 int main(int argc, char *argv[])
 {
-    // The picture folder is read, sorted and its names judged while the toolkit starts; fontconfig
-    // reads its configuration and font lists meanwhile too, which the menu's first text waits for
-    // otherwise.
+    // The picture folder is read, sorted and its names judged while the toolkit starts.
     std::future<wortilo::Session::FolderReading> folderReading;
     if (!hasArgument(argc, argv, "--pruefen"))
         folderReading = wortilo::Session::readFolderInBackground(QDir::currentPath());
@@ -82,6 +80,8 @@ int main(int argc, char *argv[])
         return check.passed() ? 0 : 1;
     }
 
+    // Fontconfig reads its configuration and font lists meanwhile too: the menu's first text
+    // would wait for them otherwise.
     std::thread fontSystem([] { FcInit(); });
     QApplication app(argc, argv);
     fontSystem.join();

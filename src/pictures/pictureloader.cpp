@@ -15,7 +15,7 @@ PictureLoader::PictureLoader(int threads)
     m_pool = std::make_unique<QThreadPool>();
     m_pool->setMaxThreadCount(threads);
     // Qt spreads big fills and scalings over its shared thread pool and waits for them, on the
-    // window's thread as on these workers. With as many threads there as the pool has cores, the
+    // window's thread as on these workers. With only as many threads there as there are cores, the
     // window's painting would queue behind a picture being prepared: enough threads that nothing
     // queues (idle ones end after half a minute).
     QThreadPool *shared = QThreadPool::globalInstance();
