@@ -69,7 +69,6 @@ QImage shrunkBy(const QImage &image, int k)
     return out;
 }
 
-
 // A photo is decoded no smaller than this on either side (when it is larger): enough for a
 // frame of up to about 600 pixels, and the exercise frames are 353 × 257.
 constexpr int kDecodeSide = 600;
