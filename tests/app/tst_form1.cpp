@@ -4,6 +4,7 @@
 #include "core/palette.h"
 #include "session/session.h"
 #include "support/fakemessages.h"
+#include "support/gatemessages.h"
 #include "support/fulldisk.h"
 #include "support/manualclock.h"
 #include "support/words.h"
@@ -166,10 +167,8 @@ void TestForm1::gates_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("activity");
     QTest::addColumn<QString>("message"); // empty: opens
-    const QString a = QStringLiteral("Es sind zu wenig Wörter vorhanden,") + CR
-                      + QStringLiteral("bitte die Filterauswahl kontrollieren!") + CR;
-    const QString b = QStringLiteral("Es sind keine Wörter vorhanden.") + CR
-                      + QStringLiteral("bitte die Filterwahl kontrollieren!") + CR;
+    const QString a = test::tooFewWordsMessage();
+    const QString b = test::noWordsMessage();
     using A = Activity;
     // The rule for every activity is the session's; here, that the menu follows it.
     QTest::newRow("Lesen 2") << 2 << "Command2" << int(A::Lesen) << a;

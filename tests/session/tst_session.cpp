@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "session/session.h"
 #include "support/fakemessages.h"
+#include "support/gatemessages.h"
 #include "support/manualclock.h"
 
 #include <QSignalSpy>
@@ -168,10 +169,8 @@ void TestSession::gates_data()
     QTest::addColumn<int>("words");
     QTest::addColumn<int>("activity");
     QTest::addColumn<QString>("message"); // empty: opens
-    const QString a = QStringLiteral("Es sind zu wenig Wörter vorhanden,") + kCr
-                      + QStringLiteral("bitte die Filterauswahl kontrollieren!") + kCr;
-    const QString b = QStringLiteral("Es sind keine Wörter vorhanden.") + kCr
-                      + QStringLiteral("bitte die Filterwahl kontrollieren!") + kCr;
+    const QString a = test::tooFewWordsMessage();
+    const QString b = test::noWordsMessage();
     using A = Activity;
     QTest::newRow("Lesen 2") << 2 << int(A::Lesen) << a;
     QTest::newRow("Lesen 3") << 3 << int(A::Lesen) << QString();
