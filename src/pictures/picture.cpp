@@ -2,6 +2,7 @@
 #include "picture.h"
 
 #include "core/twips.h"
+#include "largememory.h"
 #include "pictureformat.h"
 #include "wmf/metafile.h"
 
@@ -133,13 +134,18 @@ Picture Picture::load(const QString &path)
     // One read into a buffer of just the file's size: a phone photo is some 20 MB, and a larger
     // buffer is fresh memory the system clears at every new word, which took longer than the read.
     const qint64 size = info.st_size;
-    QByteArray bytes(size, Qt::Uninitialized);
-    const qint64 got = file.read(bytes.data(), size);
+    LargeBytes room(size);
+    if (room.isNull())
+        return unloadable(Fault::TooLarge);
+    const qint64 got = file.read(room.data(), size);
     if (got < 0)
         return unloadable(Fault::Unreadable);
-    bytes.truncate(got);
-    if (!file.atEnd()) // it grew since
+    QByteArray bytes = room.bytes(got);
+    if (!file.atEnd()) // it grew since: the bytes are copied into a buffer of their own
         bytes += file.read(kMaxFileBytes + 1 - got);
+    // A metafile keeps its bytes, and the room is gone with this function.
+    if (sniffFormat(bytes) == "wmf")
+        bytes = QByteArray(bytes.constData(), bytes.size());
     return fromData(bytes);
 }
 
@@ -204,7 +210,9 @@ Picture Picture::fromData(const QByteArray &bytes)
     } else if (!withinLimits(stored)) {
         return unloadable(stored.isEmpty() ? Fault::Damaged : Fault::TooLarge);
     }
-    QImage image;
+    // Decoded into large pages where the picture is large; Qt's readers fill an image of the size
+    // and format they would make.
+    QImage image = largeImage(format == "jpeg" ? reader.scaledSize() : stored, reader.imageFormat());
     if (!reader.read(&image) || image.isNull())
         return unloadable(Fault::Damaged);
     if (!withinLimits(image.size()))

@@ -45,7 +45,7 @@ long resetPeakKilobytes()
 
 // A placeable metafile whose bounding box is width × height units at unitsPerInch, drawing
 // one rectangle over the whole box with the default pen and brush.
-QByteArray placeableMetafile(int width, int height, int unitsPerInch)
+QByteArray placeableMetafile(int width, int height, int unitsPerInch, int commentWords = 0)
 {
     QByteArray wmf;
     auto put16 = [&wmf](int v) {
@@ -68,7 +68,14 @@ QByteArray placeableMetafile(int width, int height, int unitsPerInch)
     for (int i = 0; i < 20; i += 2)
         checksum ^= quint16(uchar(wmf[i]) | uchar(wmf[i + 1]) << 8);
     put16(checksum);
-    const QList<QList<int>> records = {{0x020B, 0, 0}, {0x020C, height, width}, {0x041B, height, width, 0, 0}, {0x0000}};
+    QList<QList<int>> records = {{0x020B, 0, 0}, {0x020C, height, width}, {0x041B, height, width, 0, 0}, {0x0000}};
+    if (commentWords > 0) { // an escape record with a comment of that many words
+        QList<int> comment(commentWords + 3, 0);
+        comment[0] = 0x0626;
+        comment[1] = 0x000F;
+        comment[2] = commentWords * 2;
+        records.insert(records.size() - 1, comment);
+    }
     int words = 9;
     int largest = 0;
     for (const QList<int> &r : records) {
@@ -168,6 +175,7 @@ private Q_SLOTS:
         QTest::newRow("high beyond 16 bits") << QByteArray("JPEG") << "derMast.jpg" << QSize(8, 3000) << QByteArray("jpeg") << false;
         QTest::newRow("both beyond 16 bits") << QByteArray("BMP") << "dasFeld.bmp" << QSize(2300, 2200) << QByteArray("bmp") << true;
         QTest::newRow("top-down bmp") << QByteArray("top-down") << "dasDach.bmp" << QSize(40, 30) << QByteArray("bmp") << true;
+        QTest::newRow("larger than 4 MB") << QByteArray("BMP") << "derFelsen.bmp" << QSize(1400, 1100) << QByteArray("bmp") << true;
     }
     void formats()
     {
@@ -187,6 +195,8 @@ private Q_SLOTS:
         QCOMPARE(picture.naturalSizePixels(), pixels);
         QCOMPARE(picture.naturalSizeTwips(), QSize(pixels.width() * 15, pixels.height() * 15));
         QCOMPARE(picture.isLandscape(), landscape);
+        if (format != "jpeg") // the others keep every pixel
+            QCOMPARE(picture.render(pixels), image.convertToFormat(QImage::Format_RGB32));
     }
 
     // A picture is stretched to exactly the size asked for, without keeping its aspect ratio:
@@ -443,6 +453,8 @@ private Q_SLOTS:
         QTest::newRow("two inches by one") << placeableMetafile(2000, 1000, 1000) << QSize(2880, 1440) << true;
         QTest::newRow("one inch by three") << placeableMetafile(1440, 4320, 1440) << QSize(1440, 4320) << false;
         QTest::newRow("beyond 16 bits") << placeableMetafile(30000, 1000, 1000) << QSize(43200, 1440) << true;
+        // Read into memory of its own, which is gone once read: the metafile keeps a copy.
+        QTest::newRow("larger than 4 MB") << placeableMetafile(2000, 1000, 1000, 3 << 20) << QSize(2880, 1440) << true;
     }
     void metafile()
     {
