@@ -2,7 +2,7 @@
 #pragma once
 #include <QByteArray>
 #include <QImage>
-#include <memory>
+#include <cstddef>
 
 namespace wortilo {
 
