@@ -31,10 +31,12 @@ endfunction()
 
 expect_executable("${root}/${BINDIR}/wortilo")
 expect_executable("${root}/${LIBEXECDIR}/wortilo")
-# The program loads its sound libraries from beside itself.
-if(NOT EXISTS "${root}/${LIBEXECDIR}/libwortilo-sound.so")
-  fail("the sound module is not installed beside the program")
-endif()
+# The program loads its sound libraries and its print dialog from beside itself.
+foreach(module sound print)
+  if(NOT EXISTS "${root}/${LIBEXECDIR}/libwortilo-${module}.so")
+    fail("the ${module} module is not installed beside the program")
+  endif()
+endforeach()
 
 # The pictures: every bundled file (settings backups excepted), unchanged.
 expect_same_files("${SOURCE_BILDER}" "${root}/${DATADIR}/wortilo/bilder")

@@ -2,16 +2,16 @@
 #include "form11.h"
 
 #include "core/activitycontext.h"
+#include "core/messages.h"
 #include "usagelog.h"
 #include "usagesheet.h"
+#include "printing.h"
 #include "core/clock.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "core/twips.h"
 
 #include <QAction>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QTextDocument>
 #include <QLabel>
 #include <QListWidget>
@@ -129,7 +129,7 @@ QStringList Form11::lines(Activity activity) const
     return result;
 }
 
-void Form11::printTo(QPrinter &printer) const
+void Form11::printTo(QPagedPaintDevice &printer) const
 {
     std::array<QStringList, kActivityCount> shown;
     for (int i = 0; i < kActivityCount; ++i)
@@ -141,12 +141,12 @@ void Form11::printTo(QPrinter &printer) const
 
 void Form11::print()
 {
-    QPrinter printer;
-    printer.setDocName(QStringLiteral("Wortilo – %1").arg(m_playerName->text()));
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("Druckdialog"));
-    if (dialog.exec() == QDialog::Accepted)
-        printTo(printer);
+    const std::optional<bool> printed =
+        printWithDialog(this, QStringLiteral("Wortilo – %1").arg(m_playerName->text()),
+                        [this](QPagedPaintDevice &printer) { printTo(printer); });
+    if (!printed.has_value())
+        context().messages().ok(QStringLiteral("Drucken"),
+                                QStringLiteral("Drucken geht nicht: Wortilo ist nicht vollständig installiert.") + kCr);
 }
 
 void Form11::closeEvent(QCloseEvent *event)

@@ -8,7 +8,7 @@
 
 class QAction;
 class QLabel;
-class QPrinter;
+class QPagedPaintDevice;
 class QListWidget;
 class QPushButton;
 
@@ -34,7 +34,7 @@ public:
     QStringList lines(Activity activity) const;
 
     // Prints the view: the player's name, today's date and each list under its heading.
-    void printTo(QPrinter &printer) const;
+    void printTo(QPagedPaintDevice &printer) const;
     // Ctrl+P and "Drucken …" in the lists' context menu: the print dialog, then printTo.
     void print();
 
