@@ -87,7 +87,6 @@ int main(int argc, char *argv[])
     fontSystem.join();
     QApplication::setApplicationName(QStringLiteral("Wortilo"));
     QApplication::setWindowIcon(wortilo::appIcon());
-    wortilo::installGermanTranslations(app);
     wortilo::installFontSubstitutes();
 
     if (hasArgument(argc, argv, "--pruefen")) {
@@ -96,6 +95,7 @@ int main(int argc, char *argv[])
             QTextStream(stderr) << "Aufruf: wortilo --pruefen [--fenster] [ORDNER]\n";
             return 2;
         }
+        wortilo::installGermanTranslations(app);
         wortilo::FolderCheckWindow window(request.folder);
         window.show();
         return QApplication::exec();
@@ -115,6 +115,10 @@ int main(int argc, char *argv[])
     if (!menu.startUp())
         return 0; // no picture file: the message has been shown, nothing is written
     menu.show();
-    wortilo::afterFirstPaint(menu, [&speaker] { speaker.start(); });
+    // Qt's own German texts are first needed in a context menu or a dialog, after the first paint.
+    wortilo::afterFirstPaint(menu, [&app, &speaker] {
+        wortilo::installGermanTranslations(app);
+        speaker.start();
+    });
     return QApplication::exec();
 }
