@@ -76,12 +76,23 @@ QString Word::upperNoun() const
     return stem.size() > 3 ? germanUpper(stem.sliced(3).toString()) : QString();
 }
 
-bool Word::nounUsesOnly(QStringView upperLetters) const
+CapitalSet::CapitalSet(const QString &upperLetters) : m_letters(upperLetters)
+{
+    for (char16_t c = 0; c < m_latin1.size(); ++c)
+        m_latin1[c] = upperLetters.contains(germanUpper(QChar(c)));
+}
+
+bool CapitalSet::containsUpperOf(QChar c) const
+{
+    return c.unicode() < m_latin1.size() ? m_latin1[c.unicode()] : m_letters.contains(germanUpper(c));
+}
+
+bool Word::nounUsesOnly(const CapitalSet &letters) const
 {
     // Letter by letter, without a copy of the noun: ten thousand words are filtered at start-up.
     const QStringView stem = this->stem();
     const QStringView noun = stem.size() > 3 ? stem.sliced(3) : QStringView();
-    return std::all_of(noun.begin(), noun.end(), [&](QChar c) { return upperLetters.contains(germanUpper(c)); });
+    return std::all_of(noun.begin(), noun.end(), [&](QChar c) { return letters.containsUpperOf(c); });
 }
 
 QString Word::noun() const

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <algorithm>
+#include <bitset>
 #include <optional>
 
 namespace wortilo {
@@ -16,6 +17,20 @@ enum class NameFault {
 };
 
 struct NameVerdict;
+
+// Capitals to test many letters against, as the letter filter does for every noun at start-up:
+// those of the first 256 code points by table, any other by search.
+class CapitalSet
+{
+public:
+    explicit CapitalSet(const QString &upperLetters);
+    // Whether this letter, in capitals, is one of the set.
+    bool containsUpperOf(QChar c) const;
+
+private:
+    std::bitset<256> m_latin1;
+    QString m_letters;
+};
 
 // One word of the vocabulary: a picture file named article + noun + extension. Its forms:
 //   entry     DERHUND.JPG   the file name in upper case (ß kept), under which the picture is found
@@ -45,7 +60,7 @@ public:
     // The noun as the entry writes it, in upper case (HUND).
     QString upperNoun() const;
     // Whether every letter of the noun, in capitals, is one of these (true without a noun).
-    bool nounUsesOnly(QStringView upperLetters) const;
+    bool nounUsesOnly(const CapitalSet &letters) const;
     // False for a picture named by its article alone (das.bmp): its noun is empty.
     bool hasNoun() const { return stem().size() > 3; }
 

@@ -114,7 +114,7 @@ QList<NameVerdict> WordStore::judge(const QStringList &fileNames) const
 
 void WordStore::filtern()
 {
-    const QString selected = germanUpper(selectedLetters());
+    const CapitalSet selected(germanUpper(selectedLetters()));
     auto written = [&selected](const Word &word) { return word.nounUsesOnly(selected); };
     // With every letter selected, as at first, the filtered list is the word list itself.
     if (std::all_of(m_words.begin(), m_words.end(), written)) {

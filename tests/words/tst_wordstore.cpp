@@ -81,6 +81,13 @@ void TestWordStore::filterByLetters()
     store.setAllSelected(false);
     store.selectLettersIn(QStringLiteral("AEIOU"));
     QCOMPARE(store.selectedLetters(), QStringLiteral("AEIOU"));
+
+    // A name written in small letters, umlaut included, is filtered by its capitals.
+    store.wortliste({"dasöl.gif", "derHund.jpg"});
+    store.setAllSelected(false);
+    store.selectLettersIn(QStringLiteral("ÖL"));
+    store.filtern();
+    QCOMPARE(store.filteredNouns(), QStringList{"Öl"});
 }
 
 void TestWordStore::filterSwitch()
