@@ -141,10 +141,9 @@ void Form11::printTo(QPagedPaintDevice &printer) const
 
 void Form11::print()
 {
-    const std::optional<bool> printed =
-        printWithDialog(this, QStringLiteral("Wortilo – %1").arg(m_playerName->text()),
-                        [this](QPagedPaintDevice &printer) { printTo(printer); });
-    if (!printed.has_value())
+    const bool shown = printWithDialog(this, QStringLiteral("Wortilo – %1").arg(m_playerName->text()),
+                                       [this](QPagedPaintDevice &printer) { printTo(printer); });
+    if (!shown)
         context().messages().ok(QStringLiteral("Drucken"),
                                 QStringLiteral("Drucken geht nicht: Wortilo ist nicht vollständig installiert.") + kCr);
 }

@@ -8,9 +8,9 @@
 
 namespace wortilo {
 
-std::optional<bool> printWithDialog(QWidget *parent, const QString &docName, const DrawOnPrinter &draw)
+bool printWithDialog(QWidget *parent, const QString &docName, const DrawOnPrinter &draw)
 {
-    using Entry = bool (*)(QWidget *, const QString &, const DrawOnPrinter &);
+    using Entry = void (*)(QWidget *, const QString &, const DrawOnPrinter &);
     // Never unloaded once loaded: the dialog's code must stay while the program runs.
     static Entry entry = nullptr;
     if (!entry) {
@@ -18,10 +18,11 @@ std::optional<bool> printWithDialog(QWidget *parent, const QString &docName, con
         entry = reinterpret_cast<Entry>(module.resolve("wortiloPrintWithDialog"));
         if (!entry) {
             qWarning().noquote() << "The print module cannot be loaded:" << module.errorString();
-            return std::nullopt;
+            return false;
         }
     }
-    return entry(parent, docName, draw);
+    entry(parent, docName, draw);
+    return true;
 }
 
 } // namespace wortilo

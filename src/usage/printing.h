@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 class QPagedPaintDevice;
 class QWidget;
@@ -17,8 +16,8 @@ using DrawOnPrinter = std::function<void(QPagedPaintDevice &)>;
 // program on the first print, so that the program starts without them.
 inline const QString kPrintModule = QStringLiteral("libwortilo-print.so");
 
-// The print dialog for docName, modal to parent; once it is accepted, draw prints. False when the
-// dialog was cancelled; nothing, with a warning, when the print module cannot be loaded.
-std::optional<bool> printWithDialog(QWidget *parent, const QString &docName, const DrawOnPrinter &draw);
+// The print dialog for docName, modal to parent; once it is accepted, draw prints. False, with a
+// warning, when the print module cannot be loaded.
+bool printWithDialog(QWidget *parent, const QString &docName, const DrawOnPrinter &draw);
 
 } // namespace wortilo

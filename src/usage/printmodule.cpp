@@ -5,15 +5,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-extern "C" Q_DECL_EXPORT bool wortiloPrintWithDialog(QWidget *parent, const QString &docName,
+extern "C" Q_DECL_EXPORT void wortiloPrintWithDialog(QWidget *parent, const QString &docName,
                                                      const wortilo::DrawOnPrinter &draw)
 {
     QPrinter printer;
     printer.setDocName(docName);
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("Druckdialog"));
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    draw(printer);
-    return true;
+    if (dialog.exec() == QDialog::Accepted)
+        draw(printer);
 }
