@@ -20,12 +20,19 @@ std::optional<Word> Word::fromFileName(const QString &fileName, const QString &l
 
 NameVerdict Word::judge(const QString &fileName, const QString &letters)
 {
-    Word word = fromEntry(fileName.normalized(QString::NormalizationForm_C));
+    return judge(fileName, CapitalSet(letters));
+}
+
+NameVerdict Word::judge(const QString &fileName, const CapitalSet &letters)
+{
+    // An ASCII name is composed already: most are, and a folder may hold ten thousand.
+    const bool ascii = std::all_of(fileName.begin(), fileName.end(), [](QChar c) { return c.unicode() < 0x80; });
+    Word word = fromEntry(ascii ? fileName : fileName.normalized(QString::NormalizationForm_C));
     if (!word.hasArticle())
         return {std::nullopt, NameFault::NoArticle, {}};
     const QStringView noun = word.stem().sliced(3);
     for (qsizetype i = 0; i < noun.size(); ++i) {
-        if (!letters.contains(germanUpper(noun[i]))) {
+        if (!letters.containsUpperOf(noun[i])) {
             // A character beyond the first plane (an emoji) is told whole, not by its halves.
             const bool pair = noun[i].isHighSurrogate() && i + 1 < noun.size() && noun[i + 1].isLowSurrogate();
             return {std::nullopt, NameFault::NotALetter, noun.mid(i, pair ? 2 : 1).toString()};

@@ -49,6 +49,7 @@ public:
     static std::optional<Word> fromFileName(const QString &fileName, const QString &letters);
     // The same rule, telling why a name makes no word.
     static NameVerdict judge(const QString &fileName, const QString &letters);
+    static NameVerdict judge(const QString &fileName, const CapitalSet &letters);
     // The word of an entry as the word list holds it (in any case).
     static Word fromEntry(const QString &entry);
 

@@ -57,8 +57,9 @@ void judgeNames(const QStringList &fileNames, const QString &letters, Visit visi
 {
     QHash<Word, qsizetype> seen; // word → the index of the name that made it
     seen.reserve(fileNames.size());
+    const CapitalSet capitals(letters);
     for (qsizetype i = 0; i < fileNames.size(); ++i) {
-        NameVerdict verdict = Word::judge(fileNames[i], letters);
+        NameVerdict verdict = Word::judge(fileNames[i], capitals);
         if (verdict.word) {
             // Names that differ only in letter case name one picture: the first is kept.
             const auto it = seen.constFind(*verdict.word);
