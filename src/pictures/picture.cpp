@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "picture.h"
 
+#include "core/largememory.h"
 #include "core/twips.h"
-#include "largememory.h"
 #include "pictureformat.h"
 #include "wmf/metafile.h"
 

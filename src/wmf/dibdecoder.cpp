@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "dibdecoder.h"
 
+#include "core/largememory.h"
+
 #include <QBuffer>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -54,29 +57,47 @@ bool pixelCountOk(qint64 w, qint64 h)
     return w > 0 && h > 0 && w <= 65535 && h <= 65535 && w * h <= DibDecoder::kMaxPixels;
 }
 
-// Expands RLE8 / RLE4 data into one palette index per pixel (rows bottom-up as stored).
-void decodeRle(const uchar *src, qsizetype size, bool rle4, int w, int h, QByteArray &indices)
+// Expands RLE8 / RLE4 data into image (rows stored bottom-up unless topDown), colouring each
+// pixel from colors; pixels the data skips or leaves out keep colour 0.
+void decodeRle(const uchar *src, qsizetype size, bool rle4, bool topDown, const QList<QRgb> &colors, QImage &image)
 {
-    indices.fill(0, qsizetype(w) * h);
-    uchar *dst = reinterpret_cast<uchar *>(indices.data());
-    int x = 0, y = 0;
-    qsizetype i = 0;
+    const int w = image.width(), h = image.height();
+    QRgb table[256];
+    for (int k = 0; k < 256; ++k)
+        table[k] = colors.value(k);
+    image.fill(table[0]);
+    qint64 x = 0; // jumps may take it far beyond the row
+    int y = 0;
+    QRgb *line = nullptr; // the row y, or null below the bitmap
+    const auto startLine = [&] {
+        line = y < h ? reinterpret_cast<QRgb *>(image.scanLine(topDown ? y : h - 1 - y)) : nullptr;
+    };
+    startLine();
     auto put = [&](uchar v) {
-        if (x < w && y < h)
-            dst[qsizetype(y) * w + x] = v;
+        if (x < w && line)
+            line[x] = table[v];
         ++x;
     };
+    qsizetype i = 0;
     while (i + 1 < size && y < h) {
         const uchar count = src[i], value = src[i + 1];
         i += 2;
         if (count > 0) {
+            if (!rle4) {
+                const qint64 n = std::min<qint64>(count, w - x);
+                if (n > 0 && line)
+                    std::fill_n(line + x, n, table[value]);
+                x += std::max<qint64>(n, 0);
+                continue;
+            }
             for (int k = 0; k < count && x < w; ++k)
-                put(rle4 ? ((k & 1) ? (value & 0x0f) : (value >> 4)) : value);
+                put((k & 1) ? (value & 0x0f) : (value >> 4));
             continue;
         }
         if (value == 0) { // end of line
             x = 0;
             ++y;
+            startLine();
         } else if (value == 1) { // end of bitmap
             break;
         } else if (value == 2) { // delta
@@ -84,6 +105,7 @@ void decodeRle(const uchar *src, qsizetype size, bool rle4, int w, int h, QByteA
                 break;
             x += src[i];
             y += src[i + 1];
+            startLine();
             i += 2;
         } else { // absolute run of 'value' pixels
             const int n = value;
@@ -227,20 +249,13 @@ QImage DibDecoder::decodeDib(const RecordReader &reader, qsizetype offset, quint
     }
 
     const int w = int(width), h = int(height);
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image = largeImage(QSize(w, h), QImage::Format_RGB32);
     if (image.isNull())
         return {};
 
     if ((compression == kBiRle8 && bpp == 8) || (compression == kBiRle4 && bpp == 4)) {
-        QByteArray indices;
-        decodeRle(bits, imageSize ? qMin<qsizetype>(imageSize, available) : available, compression == kBiRle4, w, h,
-                  indices);
-        const uchar *idx = reinterpret_cast<const uchar *>(indices.constData());
-        for (int y = 0; y < h; ++y) {
-            QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(topDown ? y : h - 1 - y));
-            for (int x = 0; x < w; ++x)
-                line[x] = colors.value(idx[qsizetype(y) * w + x]);
-        }
+        decodeRle(bits, imageSize ? qMin<qsizetype>(imageSize, available) : available, compression == kBiRle4, topDown,
+                  colors, image);
         return image;
     }
     if (compression != kBiRgb && compression != kBiBitfields)

@@ -99,6 +99,7 @@ private Q_SLOTS:
     void dibDepths_data();
     void dibDepths();
     void bitmapRecords();
+    void runLengthBitmap();
     void patternFillsWithoutBitmap();
     void monochromeDeviceBitmap();
     void colourDeviceBitmaps();
@@ -509,6 +510,24 @@ void TestWmfRender::bitmapRecords()
     EXPECT_COLOR(img, 60, 60, QColor(255, 0, 0));
     EXPECT_COLOR(img, 90, 90, QColor(255, 255, 0));
     EXPECT_EMPTY(img, 25, 25);
+}
+
+void TestWmfRender::runLengthBitmap()
+{
+    // A 4 x 4 RLE8 bitmap (0 red, 1 white), rows stored from the bottom: a run, an absolute run,
+    // a jump that leaves pixels out, and a run longer than the row.
+    QByteArray dib = WmfBuilder::rle8Header(4, 4);
+    dib += QByteArray::fromHex("0301" "0100" "0000");         // white white white red
+    dib += QByteArray::fromHex("000401000100" "0000");       // white red white red
+    dib += QByteArray::fromHex("00020200" "0201" "0000");    // two left out (colour 0), white white
+    dib += QByteArray::fromHex("0601" "0001");               // the row white, then the end
+    WmfBuilder b = picture();
+    b.stretchDib(0, 0, 100, 100, dib, QSize(4, 4));
+    const QImage img = render(b);
+    const char *const rows[] = {"WWWW", "RRWW", "WRWR", "WWWR"}; // as seen, from the top
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_COLOR(img, 12 + 25 * x, 12 + 25 * y, rows[y][x] == 'W' ? QColor(Qt::white) : QColor(Qt::red));
 }
 
 void TestWmfRender::patternFillsWithoutBitmap()
